@@ -1,0 +1,157 @@
+#include "tests/e2e/driver.hpp"
+
+#include "tests/e2e/png.hpp"
+
+namespace e2e {
+
+std::string WindowsPath(const std::string& path) {
+  if (path.empty() || path[0] != '/') return path;
+  std::string w("Z:");
+  for (char c : path) w += c == '/' ? '\\' : c;
+  return w;
+}
+
+Program::~Program() {
+  if (pi_.hProcess) {
+    Kill();
+    CloseHandle(pi_.hProcess);
+    CloseHandle(pi_.hThread);
+  }
+}
+
+bool Program::Start(const std::string& exe) {
+  std::string cmd = "\"" + WindowsPath(exe) + "\"";
+  STARTUPINFOA si{};
+  si.cb = sizeof si;
+  return CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi_) != 0;
+}
+
+namespace {
+
+struct FindTop {
+  DWORD pid;
+  const std::string* caption;
+  HWND found;
+};
+
+BOOL CALLBACK FindTopProc(HWND hwnd, LPARAM lp) {
+  auto* f = reinterpret_cast<FindTop*>(lp);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(hwnd, &pid);
+  if (pid == f->pid && IsWindowVisible(hwnd) && WindowText(hwnd) == *f->caption) {
+    f->found = hwnd;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+BOOL CALLBACK CollectProc(HWND hwnd, LPARAM lp) {
+  reinterpret_cast<std::vector<HWND>*>(lp)->push_back(hwnd);
+  return TRUE;
+}
+
+}  // namespace
+
+HWND Program::WaitForWindow(const std::string& caption, const std::string& lastChildText, DWORD timeoutMs) {
+  const DWORD start = GetTickCount();
+  do {
+    FindTop f{pi_.dwProcessId, &caption, nullptr};
+    EnumWindows(FindTopProc, reinterpret_cast<LPARAM>(&f));
+    if (f.found && (lastChildText.empty() || FindChild(f.found, lastChildText))) {
+      Settle(200);
+      return f.found;
+    }
+    if (WaitForSingleObject(pi_.hProcess, 50) == WAIT_OBJECT_0) return nullptr;
+  } while (GetTickCount() - start < timeoutMs);
+  return nullptr;
+}
+
+bool Program::WaitForExit(DWORD timeoutMs, DWORD* code) {
+  if (!pi_.hProcess || WaitForSingleObject(pi_.hProcess, timeoutMs) != WAIT_OBJECT_0) return false;
+  if (code) GetExitCodeProcess(pi_.hProcess, code);
+  return true;
+}
+
+void Program::Kill() {
+  if (pi_.hProcess && WaitForSingleObject(pi_.hProcess, 0) != WAIT_OBJECT_0) {
+    TerminateProcess(pi_.hProcess, 99);
+    WaitForSingleObject(pi_.hProcess, 5000);
+  }
+}
+
+std::string WindowText(HWND hwnd) {
+  char buf[1024];
+  DWORD_PTR len = 0;
+  if (!SendMessageTimeoutA(hwnd, WM_GETTEXT, sizeof buf, reinterpret_cast<LPARAM>(buf), SMTO_ABORTIFHUNG, 2000, &len))
+    return {};
+  return std::string(buf, len < sizeof buf ? len : sizeof buf - 1);
+}
+
+std::string ClassName(HWND hwnd) {
+  char buf[256];
+  const int n = GetClassNameA(hwnd, buf, sizeof buf);
+  return std::string(buf, n > 0 ? static_cast<size_t>(n) : 0);
+}
+
+std::vector<HWND> Descendants(HWND parent) {
+  std::vector<HWND> all;
+  EnumChildWindows(parent, CollectProc, reinterpret_cast<LPARAM>(&all));
+  return all;
+}
+
+HWND FindChild(HWND parent, const std::string& text, const std::string& cls) {
+  for (HWND h : Descendants(parent))
+    if (WindowText(h) == text && (cls.empty() || ClassName(h) == cls)) return h;
+  return nullptr;
+}
+
+SIZE ClientSize(HWND hwnd) {
+  RECT r{};
+  GetClientRect(hwnd, &r);
+  return SIZE{r.right - r.left, r.bottom - r.top};
+}
+
+RECT ScreenRect(HWND hwnd) {
+  RECT r{};
+  GetWindowRect(hwnd, &r);
+  return r;
+}
+
+bool Screenshot(HWND hwnd, const std::string& path) {
+  const RECT r = ScreenRect(hwnd);
+  const int w = r.right - r.left, h = r.bottom - r.top;
+  if (w <= 0 || h <= 0) return false;
+  HDC screen = GetDC(nullptr);
+  HDC mem = CreateCompatibleDC(screen);
+  BITMAPINFO bi{};
+  bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+  bi.bmiHeader.biWidth = w;
+  bi.bmiHeader.biHeight = -h;  // top-down
+  bi.bmiHeader.biPlanes = 1;
+  bi.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  HBITMAP bmp = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+  bool ok = false;
+  if (bmp && bits) {
+    HGDIOBJ old = SelectObject(mem, bmp);
+    BitBlt(mem, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+    GdiFlush();
+    std::vector<std::uint8_t> rgb(static_cast<size_t>(w) * h * 3);
+    const auto* px = static_cast<const std::uint8_t*>(bits);
+    for (size_t i = 0; i < static_cast<size_t>(w) * h; ++i) {
+      rgb[i * 3] = px[i * 4 + 2];
+      rgb[i * 3 + 1] = px[i * 4 + 1];
+      rgb[i * 3 + 2] = px[i * 4];
+    }
+    SelectObject(mem, old);
+    ok = WritePng(path, w, h, rgb);
+  }
+  if (bmp) DeleteObject(bmp);
+  DeleteDC(mem);
+  ReleaseDC(nullptr, screen);
+  return ok;
+}
+
+void Settle(DWORD ms) { Sleep(ms); }
+
+}  // namespace e2e

@@ -1,0 +1,49 @@
+#pragma once
+// What the end-to-end driver does to Orvane.exe: start it, find its windows, read and click its
+// controls from outside the process, take screenshots, close it.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+// A Unix path ("/work/x") as Wine's Windows programs see it ("Z:\work\x"); others unchanged.
+std::string WindowsPath(const std::string& path);
+
+class Program {
+ public:
+  ~Program();
+  // Starts the exe; false when it cannot be started.
+  bool Start(const std::string& exe);
+  // Waits until a visible top-level window of the process has the caption and holds a child
+  // with the given text (the last control to be created), so it is not caught half-built.
+  HWND WaitForWindow(const std::string& caption, const std::string& lastChildText, DWORD timeoutMs);
+  // True when the process ended within the time; its exit code goes to *code.
+  bool WaitForExit(DWORD timeoutMs, DWORD* code = nullptr);
+  void Kill();
+  DWORD ProcessId() const { return pi_.dwProcessId; }
+  HANDLE Process() const { return pi_.hProcess; }
+
+ private:
+  PROCESS_INFORMATION pi_{};
+};
+
+std::string WindowText(HWND hwnd);
+std::string ClassName(HWND hwnd);
+// Every descendant window of parent, in Z order.
+std::vector<HWND> Descendants(HWND parent);
+// The first descendant with this exact window text (and class, when given), or nullptr.
+HWND FindChild(HWND parent, const std::string& text, const std::string& cls = "");
+// The window's client size in pixels.
+SIZE ClientSize(HWND hwnd);
+// The screen rectangle of the window, frame included.
+RECT ScreenRect(HWND hwnd);
+
+// Saves a PNG of the screen area that the window covers; true when written.
+bool Screenshot(HWND hwnd, const std::string& path);
+
+// Lets the target process handle what it was sent.
+void Settle(DWORD ms = 100);
+
+}  // namespace e2e

@@ -1,0 +1,49 @@
+#pragma once
+// The application object: task-bar title, icon, the screen-wide cursor and the message pump.
+#include <string>
+#include <string_view>
+
+#include "widgets/types.hpp"
+
+namespace widgets {
+
+class ApplicationPeer {
+ public:
+  virtual ~ApplicationPeer() = default;
+  virtual void ScreenCursorChanged() = 0;
+  virtual void ProcessMessages() = 0;
+};
+
+class Application {
+ public:
+  // The text of the task-bar entry. On Win32 the entry is the main window itself, so the title
+  // is what that window shows; the application keeps it for the parts that ask for it.
+  const std::string& Title() const { return title_; }
+  void SetTitle(std::string_view title);
+
+  // The program's main icon (a handle the backend owns), 0 when none is loaded.
+  IconHandle Icon() const { return icon_; }
+  void SetIcon(IconHandle icon) { icon_ = icon; }
+
+  // The window that owns the program's message boxes and clipboard access: the main window.
+  WindowHandle Handle() const { return handle_; }
+  void SetHandle(WindowHandle h) { handle_ = h; }
+
+  // Screen-wide cursor override (crDefault = none, each control shows its own).
+  Cursor ScreenCursor() const { return screenCursor_; }
+  void SetScreenCursor(Cursor c);
+
+  // Handles the window messages that are waiting, then returns.
+  void ProcessMessages();
+
+  void AttachPeer(ApplicationPeer* peer) { peer_ = peer; }
+
+ private:
+  std::string title_;
+  IconHandle icon_ = 0;
+  WindowHandle handle_ = 0;
+  Cursor screenCursor_ = crDefault;
+  ApplicationPeer* peer_ = nullptr;
+};
+
+}  // namespace widgets

@@ -1,0 +1,224 @@
+#include "widgets/win32/backend.hpp"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "widgets/win32/peers.hpp"
+#include "widgets/win32/window_peer.hpp"
+
+namespace widgets::win32 {
+
+Backend::Backend(Application& app, HINSTANCE instance) : app_(app), instance_(instance) {
+  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES | ICC_TAB_CLASSES |
+                                           ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES};
+  InitCommonControlsEx(&icc);
+  if (HDC dc = GetDC(nullptr)) {
+    dpi_ = GetDeviceCaps(dc, LOGPIXELSY);
+    ReleaseDC(nullptr, dc);
+  }
+  if (dpi_ <= 0) dpi_ = 96;
+  bigIcon_ = static_cast<HICON>(LoadImageA(instance_, "MAINICON", IMAGE_ICON, GetSystemMetrics(SM_CXICON),
+                                           GetSystemMetrics(SM_CYICON), 0));
+  smallIcon_ = static_cast<HICON>(LoadImageA(instance_, "MAINICON", IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                             GetSystemMetrics(SM_CYSMICON), 0));
+  app_.SetIcon(reinterpret_cast<IconHandle>(bigIcon_));
+  app_.AttachPeer(this);
+}
+
+Backend::~Backend() {
+  app_.AttachPeer(nullptr);
+  // Destroying a top-level window destroys its children first; then the peers can go.
+  for (auto& peer : peers_)
+    if (peer->Hwnd() && !GetParent(peer->Hwnd())) DestroyWindow(peer->Hwnd());
+  if (tooltip_) DestroyWindow(tooltip_);
+  peers_.clear();
+  for (auto& [key, font] : fonts_) DeleteObject(font);
+  for (auto& [color, brush] : brushes_) DeleteObject(brush);
+  for (const auto& cls : classes_) UnregisterClassA(cls.c_str(), instance_);
+  if (app_.Icon() == reinterpret_cast<IconHandle>(bigIcon_)) app_.SetIcon(0);
+  if (bigIcon_) DestroyIcon(bigIcon_);
+  if (smallIcon_) DestroyIcon(smallIcon_);
+}
+
+const char* Backend::EnsureClass(const std::string& name, UINT style, HBRUSH background, HICON icon,
+                                 HICON smallIcon) {
+  for (const auto& cls : classes_)
+    if (cls == name) return cls.c_str();
+  WNDCLASSEXA wc{};
+  wc.cbSize = sizeof wc;
+  wc.style = style;
+  wc.lpfnWndProc = WindowPeer::OwnClassProc;
+  wc.hInstance = instance_;
+  wc.hIcon = icon;
+  wc.hIconSm = smallIcon;
+  wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+  wc.hbrBackground = background;
+  wc.lpszClassName = name.c_str();
+  RegisterClassExA(&wc);
+  classes_.push_back(name);
+  return classes_.back().c_str();
+}
+
+void Backend::Realize(Form& form) {
+  if (!mainForm_) mainForm_ = &form;
+  CreatePeers(form, nullptr);
+  if (&form == mainForm_) app_.SetHandle(reinterpret_cast<WindowHandle>(HandleOf(form)));
+}
+
+void Backend::CreatePeers(Control& control, HWND parent) {
+  auto peer = MakePeer(control);
+  WindowPeer* raw = peer.get();
+  peers_.push_back(std::move(peer));
+  raw->Create(parent);
+  // Children in tab order: Windows tabs through siblings in the order they were created.
+  std::vector<Control*> children = control.Children();
+  std::stable_sort(children.begin(), children.end(), [](const Control* a, const Control* b) {
+    const int ta = a->TabOrder() < 0 ? 1 << 20 : a->TabOrder();
+    const int tb = b->TabOrder() < 0 ? 1 << 20 : b->TabOrder();
+    return ta < tb;
+  });
+  for (Control* child : children) CreatePeers(*child, raw->Hwnd());
+  raw->ChildrenCreated();
+}
+
+std::unique_ptr<WindowPeer> Backend::MakePeer(Control& control) {
+  switch (control.Kind()) {
+    case ControlKind::Form:
+      return MakeFormPeer(*this, static_cast<Form&>(control));
+    default:
+      return nullptr;
+  }
+}
+
+void Backend::Show(Form& form) {
+  if (HWND hwnd = HandleOf(form)) {
+    ShowWindow(hwnd, SW_SHOW);
+    UpdateWindow(hwnd);
+    SetForegroundWindow(hwnd);
+  }
+}
+
+int Backend::Run() {
+  MSG msg;
+  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    if (PreTranslate(msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+  return static_cast<int>(msg.wParam);
+}
+
+void Backend::ProcessMessages() {
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(msg.wParam));  // leave it for the main loop
+      return;
+    }
+    if (PreTranslate(msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+}
+
+bool Backend::PreTranslate(MSG& msg) {
+  HWND main = mainForm_ ? HandleOf(*mainForm_) : nullptr;
+  if (!main || (msg.hwnd != main && !IsChild(main, msg.hwnd))) return false;
+  if (auto* peer = static_cast<FormPeerBase*>(WindowPeer::FromHwnd(main)); peer && peer->TranslateAccelerator(msg))
+    return true;
+  return IsDialogMessageA(main, &msg) != 0;
+}
+
+void Backend::MainWindowDestroyed() { PostQuitMessage(0); }
+
+HWND Backend::HandleOf(const Component& c) const { return reinterpret_cast<HWND>(c.Handle()); }
+
+HFONT Backend::FontFor(const Font& f) {
+  const auto key = std::make_tuple(f.name, f.height, static_cast<int>(f.style));
+  if (auto it = fonts_.find(key); it != fonts_.end()) return it->second;
+  HFONT font = CreateFontA(Scale(f.height), 0, 0, 0, (f.style & fsBold) ? FW_BOLD : FW_NORMAL,
+                           (f.style & fsItalic) != 0, (f.style & fsUnderline) != 0, FALSE, DEFAULT_CHARSET,
+                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                           f.name.c_str());
+  fonts_.emplace(key, font);
+  return font;
+}
+
+COLORREF Backend::ToColorRef(Color c) {
+  return IsSystemColor(c) ? GetSysColor(static_cast<int>(c & 0xFF)) : static_cast<COLORREF>(c & 0xFFFFFF);
+}
+
+HBRUSH Backend::BrushFor(Color c) {
+  if (IsSystemColor(c)) return GetSysColorBrush(static_cast<int>(c & 0xFF));  // shared, never deleted
+  if (auto it = brushes_.find(c); it != brushes_.end()) return it->second;
+  HBRUSH brush = CreateSolidBrush(ToColorRef(c));
+  brushes_.emplace(c, brush);
+  return brush;
+}
+
+HCURSOR Backend::CursorHandle(Cursor c) const {
+  switch (c) {
+    case crHourGlass:
+      return LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT));
+    case crHandPoint:
+      return LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_HAND));
+    case crNone:
+      return nullptr;
+    default:
+      return LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+  }
+}
+
+void Backend::HintChanged(WindowPeer& peer) {
+  Control& c = peer.Model();
+  HWND hwnd = peer.Hwnd();
+  if (!hwnd) return;
+  if (!tooltip_) {
+    tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
+                               instance_, nullptr);
+    // A width limit turns on line breaks at "\r\n" in the texts.
+    SendMessageA(tooltip_, TTM_SETMAXTIPWIDTH, 0, Scale(400));
+  }
+  TOOLINFOA ti{};
+  ti.cbSize = TTTOOLINFOA_V1_SIZE;
+  ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  ti.hwnd = GetParent(hwnd);
+  ti.uId = reinterpret_cast<UINT_PTR>(hwnd);
+  ti.hinst = instance_;
+  ti.lpszText = const_cast<char*>(c.Hint().c_str());
+  const bool want = c.ShowHint() && !c.Hint().empty();
+  const bool has = tipped_.count(hwnd) != 0;
+  if (want && !has) {
+    SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
+    tipped_.insert(hwnd);
+  } else if (want) {
+    SendMessageA(tooltip_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&ti));
+  } else if (has) {
+    SendMessageA(tooltip_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
+    tipped_.erase(hwnd);
+  }
+}
+
+}  // namespace widgets::win32
+
+namespace widgets::win32 {
+
+void Backend::ScreenCursorChanged() {
+  const Cursor c = app_.ScreenCursor();
+  if (c == crDefault) {
+    // Back to each window's own cursor: ask the window under the mouse, if it is ours.
+    POINT pt;
+    GetCursorPos(&pt);
+    HWND under = WindowFromPoint(pt);
+    if (under && GetWindowThreadProcessId(under, nullptr) == GetCurrentThreadId()) {
+      const LRESULT hit = SendMessageA(under, WM_NCHITTEST, 0, MAKELPARAM(pt.x, pt.y));
+      SendMessageA(under, WM_SETCURSOR, reinterpret_cast<WPARAM>(under), MAKELPARAM(hit, WM_MOUSEMOVE));
+      return;
+    }
+  }
+  SetCursor(CursorHandle(c == crDefault ? crArrow : c));
+}
+
+}  // namespace widgets::win32

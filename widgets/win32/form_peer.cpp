@@ -1,0 +1,93 @@
+// A form's top-level window.
+#include "widgets/button.hpp"
+#include "widgets/win32/backend.hpp"
+#include "widgets/win32/peers.hpp"
+
+namespace widgets::win32 {
+namespace {
+
+class FormWindow : public FormPeerBase {
+ public:
+  FormWindow(Backend& backend, Form& form) : FormPeerBase(backend, form), form_(form) {}
+
+  void Create(HWND) override {
+    DWORD style = WS_CAPTION | WS_CLIPCHILDREN;
+    DWORD exStyle = WS_EX_CONTROLPARENT;  // dialog navigation reaches into nested containers
+    const std::uint8_t icons = form_.BorderIcons();
+    if (icons & biSystemMenu) style |= WS_SYSMENU;
+    if (icons & biMinimize) style |= WS_MINIMIZEBOX;
+    if (icons & biMaximize) style |= WS_MAXIMIZEBOX;
+    switch (form_.GetBorderStyle()) {
+      case BorderStyle::Sizeable: style |= WS_THICKFRAME; break;
+      case BorderStyle::ToolWindow: exStyle |= WS_EX_TOOLWINDOW; break;
+      case BorderStyle::Single: break;
+    }
+    const char* cls = backend_.EnsureClass(form_.ClassName(), CS_DBLCLKS, nullptr, nullptr, nullptr);
+
+    RECT r{0, 0, backend_.Scale(form_.ClientWidth()), backend_.Scale(form_.ClientHeight())};
+    AdjustWindowRectEx(&r, style, FALSE, exStyle);
+    const int w = r.right - r.left, h = r.bottom - r.top;
+    int x = backend_.Scale(form_.Bounds().left), y = backend_.Scale(form_.Bounds().top);
+    if (form_.Position() == FormPosition::ScreenCenter) {
+      x = (GetSystemMetrics(SM_CXSCREEN) - w) / 2;
+      y = (GetSystemMetrics(SM_CYSCREEN) - h) / 2;
+    }
+    HWND hwnd = CreateWindowExA(exStyle, cls, form_.Caption().c_str(), style, x, y, w, h, nullptr, nullptr,
+                                backend_.Instance(), static_cast<WindowPeer*>(this));
+    Adopt(hwnd);
+    if (HICON icon = reinterpret_cast<HICON>(backend_.App().Icon())) {
+      SendMessageA(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+      if (HICON small = backend_.SmallIcon()) SendMessageA(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
+    }
+  }
+
+  void Changed(Prop what) override {
+    if (what == Prop::Closed) {
+      if (hwnd_) DestroyWindow(hwnd_);
+      return;
+    }
+    if (what == Prop::Bounds) return;  // a form's bounds are its client size, fixed at creation
+    WindowPeer::Changed(what);
+  }
+
+  bool TranslateAccelerator(MSG&) override { return false; }
+
+ protected:
+  bool HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override {
+    switch (msg) {
+      case WM_ERASEBKGND: {
+        RECT rc;
+        GetClientRect(hwnd_, &rc);
+        FillRect(reinterpret_cast<HDC>(wp), &rc, backend_.BrushFor(form_.GetColor()));
+        result = 1;
+        return true;
+      }
+      case WM_CLOSE:
+        form_.Close();
+        return true;
+      case WM_DESTROY:
+        if (backend_.IsMainForm(form_)) backend_.MainWindowDestroyed();
+        return false;
+      case WM_COMMAND:
+        if (lp == 0 && LOWORD(wp) == IDCANCEL) {  // Esc, from the dialog navigation
+          if (Button* cancel = form_.CancelButton()) cancel->Click();
+          return true;
+        }
+        break;
+      default:
+        break;
+    }
+    return WindowPeer::HandleMessage(msg, wp, lp, result);
+  }
+
+ private:
+  Form& form_;
+};
+
+}  // namespace
+
+std::unique_ptr<WindowPeer> MakeFormPeer(Backend& backend, Form& form) {
+  return std::make_unique<FormWindow>(backend, form);
+}
+
+}  // namespace widgets::win32

@@ -1,0 +1,217 @@
+#include "widgets/win32/window_peer.hpp"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include "widgets/win32/backend.hpp"
+
+namespace widgets::win32 {
+namespace {
+
+const char kPeerProp[] = "OrvanePeer";
+constexpr UINT_PTR kSubclassId = 0x4F72;  // 'Or'
+
+ShiftState ShiftFromKeys(WPARAM keys) {
+  ShiftState s = 0;
+  if (keys & MK_SHIFT) s |= ssShift;
+  if (keys & MK_CONTROL) s |= ssCtrl;
+  if (keys & MK_LBUTTON) s |= ssLeft;
+  if (keys & MK_RBUTTON) s |= ssRight;
+  if (keys & MK_MBUTTON) s |= ssMiddle;
+  if (GetKeyState(VK_MENU) < 0) s |= ssAlt;
+  return s;
+}
+
+}  // namespace
+
+WindowPeer::~WindowPeer() {
+  if (control_.GetPeer() == this) control_.AttachPeer(nullptr);
+  if (hwnd_) {
+    RemovePropA(hwnd_, kPeerProp);
+    RemoveWindowSubclass(hwnd_, SubclassProc, kSubclassId);
+  }
+}
+
+WindowPeer* WindowPeer::FromHwnd(HWND hwnd) {
+  return hwnd ? static_cast<WindowPeer*>(GetPropA(hwnd, kPeerProp)) : nullptr;
+}
+
+RECT WindowPeer::ScaledBounds() const {
+  const Rect& b = control_.Bounds();
+  return RECT{backend_.Scale(b.left), backend_.Scale(b.top), backend_.Scale(b.left + b.width),
+              backend_.Scale(b.top + b.height)};
+}
+
+HWND WindowPeer::CreateChild(HWND parent, const char* cls, DWORD style, DWORD exStyle) {
+  const RECT r = ScaledBounds();
+  if (control_.Visible()) style |= WS_VISIBLE;
+  if (!control_.Enabled()) style |= WS_DISABLED;
+  HWND hwnd = CreateWindowExA(exStyle, cls, control_.Caption().c_str(), style | WS_CHILD, r.left, r.top,
+                              r.right - r.left, r.bottom - r.top, parent, nullptr, backend_.Instance(), this);
+  return hwnd;
+}
+
+void WindowPeer::Adopt(HWND hwnd) {
+  hwnd_ = hwnd;
+  if (!hwnd_) return;
+  SetPropA(hwnd_, kPeerProp, this);
+  control_.AttachPeer(this);
+  SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(backend_.FontFor(control_.GetFont())), FALSE);
+}
+
+void WindowPeer::Subclass() {
+  if (hwnd_) SetWindowSubclass(hwnd_, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+}
+
+void WindowPeer::Changed(Prop what) {
+  if (!hwnd_) return;
+  switch (what) {
+    case Prop::Caption:
+      SetWindowTextA(hwnd_, control_.Caption().c_str());
+      break;
+    case Prop::Bounds: {
+      const RECT r = ScaledBounds();
+      SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+      break;
+    }
+    case Prop::Visible:
+      ShowWindow(hwnd_, control_.Visible() ? SW_SHOWNA : SW_HIDE);
+      break;
+    case Prop::Enabled:
+      EnableWindow(hwnd_, control_.Enabled());
+      break;
+    case Prop::Font:
+      SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(backend_.FontFor(control_.GetFont())), FALSE);
+      InvalidateRect(hwnd_, nullptr, TRUE);
+      break;
+    case Prop::Color:
+      InvalidateRect(hwnd_, nullptr, TRUE);
+      break;
+    case Prop::Hint:
+    case Prop::ShowHint:
+      backend_.HintChanged(*this);
+      break;
+    default:
+      break;
+  }
+}
+
+bool WindowPeer::OnReflected(UINT msg, WPARAM wp, LPARAM, LRESULT& result) {
+  switch (msg) {
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+      result = ColorStatic(reinterpret_cast<HDC>(wp));
+      return true;
+    default:
+      return false;
+  }
+}
+
+LRESULT WindowPeer::ColorStatic(HDC dc) {
+  SetTextColor(dc, Backend::ToColorRef(control_.Enabled() ? control_.GetFont().color : SystemColor(COLOR_GRAYTEXT)));
+  SetBkColor(dc, Backend::ToColorRef(control_.GetColor()));
+  return reinterpret_cast<LRESULT>(backend_.BrushFor(control_.GetColor()));
+}
+
+bool WindowPeer::Reflect(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+  HWND child = nullptr;
+  switch (msg) {
+    case WM_COMMAND:
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+      child = reinterpret_cast<HWND>(lp);
+      break;
+    case WM_NOTIFY:
+      child = reinterpret_cast<NMHDR*>(lp)->hwndFrom;
+      break;
+    case WM_DRAWITEM:
+      child = reinterpret_cast<DRAWITEMSTRUCT*>(lp)->hwndItem;
+      break;
+    default:
+      return false;
+  }
+  WindowPeer* peer = FromHwnd(child);
+  return peer && peer->OnReflected(msg, wp, lp, result);
+}
+
+bool WindowPeer::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+  if (Reflect(msg, wp, lp, result)) return true;
+  switch (msg) {
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDBLCLK: {
+      const bool dbl = msg == WM_LBUTTONDBLCLK || msg == WM_RBUTTONDBLCLK || msg == WM_MBUTTONDBLCLK;
+      const MouseButton button = (msg == WM_LBUTTONDOWN || msg == WM_LBUTTONDBLCLK)   ? MouseButton::Left
+                                 : (msg == WM_RBUTTONDOWN || msg == WM_RBUTTONDBLCLK) ? MouseButton::Right
+                                                                                       : MouseButton::Middle;
+      ShiftState shift = ShiftFromKeys(wp);
+      if (dbl) shift |= ssDouble;
+      control_.MouseDown(button, shift, GET_X_LPARAM(lp), GET_Y_LPARAM(lp));
+      if (dbl && button == MouseButton::Left) control_.DblClick();
+      return false;
+    }
+    case WM_MOUSEMOVE:
+      control_.MouseMove(ShiftFromKeys(wp), GET_X_LPARAM(lp), GET_Y_LPARAM(lp));
+      return false;
+    case WM_SETCURSOR: {
+      if (LOWORD(lp) != HTCLIENT) return false;
+      const Cursor screen = backend_.App().ScreenCursor();
+      const Cursor c = screen != crDefault ? screen : control_.GetCursor();
+      if (c == crDefault) return false;
+      SetCursor(backend_.CursorHandle(c));
+      result = TRUE;
+      return true;
+    }
+    default:
+      return false;
+  }
+}
+
+LRESULT WindowPeer::Dispatch(UINT msg, WPARAM wp, LPARAM lp, bool ownClass) {
+  HWND hwnd = hwnd_;
+  LRESULT result = 0;
+  bool handled = false;
+  try {
+    handled = HandleMessage(msg, wp, lp, result);
+  } catch (...) {
+    // Nothing may cross back into Windows; the message gets its default processing instead.
+    OutputDebugStringA("Orvane: a handler failed; the message was dropped\n");
+    handled = false;
+  }
+  if (msg == WM_NCDESTROY) {
+    RemovePropA(hwnd, kPeerProp);
+    if (!ownClass) RemoveWindowSubclass(hwnd, SubclassProc, kSubclassId);
+    hwnd_ = nullptr;
+  }
+  if (handled) return result;
+  return ownClass ? DefWindowProcA(hwnd, msg, wp, lp) : DefSubclassProc(hwnd, msg, wp, lp);
+}
+
+LRESULT CALLBACK WindowPeer::OwnClassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  WindowPeer* peer = FromHwnd(hwnd);
+  if (!peer && msg == WM_NCCREATE) {
+    peer = static_cast<WindowPeer*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams);
+    if (peer) {
+      peer->hwnd_ = hwnd;
+      SetPropA(hwnd, kPeerProp, peer);
+    }
+  }
+  if (!peer) return DefWindowProcA(hwnd, msg, wp, lp);
+  return peer->Dispatch(msg, wp, lp, true);
+}
+
+LRESULT CALLBACK WindowPeer::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR ref) {
+  auto* peer = reinterpret_cast<WindowPeer*>(ref);
+  if (!peer || peer->hwnd_ != hwnd) return DefSubclassProc(hwnd, msg, wp, lp);
+  return peer->Dispatch(msg, wp, lp, false);
+}
+
+}  // namespace widgets::win32

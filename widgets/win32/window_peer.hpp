@@ -1,0 +1,63 @@
+#pragma once
+// A widget's real window. Subclasses add what their kind of control needs; the base handles what
+// every control has (caption, bounds, visibility, enabled state, font) and routes the
+// notifications that Windows sends to a parent back to the child's own peer.
+#include <windows.h>
+
+#include "widgets/control.hpp"
+
+namespace widgets::win32 {
+
+class Backend;
+
+class WindowPeer : public Peer {
+ public:
+  WindowPeer(Backend& backend, Control& control) : backend_(backend), control_(control) {}
+  ~WindowPeer() override;
+
+  // Creates the window under parent (nullptr for a top-level window) and attaches the peer.
+  virtual void Create(HWND parent) = 0;
+  // Called once the windows of all children exist.
+  virtual void ChildrenCreated() {}
+
+  void Changed(Prop what) override;
+  WindowHandle Handle() const override { return reinterpret_cast<WindowHandle>(hwnd_); }
+  HWND Hwnd() const { return hwnd_; }
+  Control& Model() { return control_; }
+
+  // The peer of a window we created, or nullptr.
+  static WindowPeer* FromHwnd(HWND hwnd);
+
+  // A notification (WM_COMMAND, WM_NOTIFY, WM_HSCROLL, WM_CTLCOLOR*, WM_DRAWITEM) that the
+  // parent received about this control. Returns true when handled, with the result in `result`.
+  virtual bool OnReflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
+
+ protected:
+  // Creates a window of class cls with the control's caption and scaled bounds.
+  HWND CreateChild(HWND parent, const char* cls, DWORD style, DWORD exStyle);
+  // Subclasses a window of a system class so its messages reach Handle().
+  void Subclass();
+  // Registers hwnd as this peer's window (for FromHwnd) and applies the font.
+  void Adopt(HWND hwnd);
+
+  // Every message of the window; default processing happens when this returns false.
+  virtual bool HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
+  // Routes a parent's notification to the child's peer; true when the child handled it.
+  static bool Reflect(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
+  // Paints a static-like child's background and text colours from its widget.
+  LRESULT ColorStatic(HDC dc);
+
+  RECT ScaledBounds() const;
+
+  Backend& backend_;
+  Control& control_;
+  HWND hwnd_ = nullptr;
+
+ public:
+  // The window procedure of our own window classes and the subclass procedure of system ones.
+  static LRESULT CALLBACK OwnClassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR ref);
+  LRESULT Dispatch(UINT msg, WPARAM wp, LPARAM lp, bool ownClass);
+};
+
+}  // namespace widgets::win32
