@@ -1,6 +1,8 @@
 // Start-up and window-level commands of the main window.
 #include "form/orvane_form.hpp"
 
+#include "funclib/owner_window.hpp"
+
 namespace {
 constexpr const char* kCaption = "Kelvo Orvane v1.61 beta";
 }
@@ -16,6 +18,7 @@ TFormOrvane::TFormOrvane(widgets::Application& app) : Form("TFormOrvane"), app_(
 }
 
 void TFormOrvane::FormCreate() {
+  funclib::OwnerWindow = app_.Handle();
   SetCaption(kCaption);
   app_.SetTitle(Caption());
 }
