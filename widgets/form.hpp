@@ -12,6 +12,7 @@ enum BorderIcon : std::uint8_t { biSystemMenu = 1, biMinimize = 2, biMaximize = 
 enum class FormPosition : std::uint8_t { Designed, ScreenCenter };
 
 class Button;
+class PopupMenu;
 
 class Form : public Control {
  public:
@@ -35,6 +36,10 @@ class Form : public Control {
   Button* CancelButton() const { return cancelButton_; }
   void SetCancelButton(Button* b) { cancelButton_ = b; }
 
+  // The context menu of the window (right click), whose short-cuts work while it is active.
+  PopupMenu* ContextMenu() const { return contextMenu_; }
+  void SetContextMenu(PopupMenu* m) { contextMenu_ = m; }
+
   // The non-visual parts of this form (timer, menus, image lists), in creation order.
   const std::vector<Component*>& Components() const { return components_; }
   void AddComponent(Component& c) { components_.push_back(&c); }
@@ -49,6 +54,7 @@ class Form : public Control {
   std::uint8_t borderIcons_ = biSystemMenu | biMinimize | biMaximize;
   FormPosition position_ = FormPosition::Designed;
   Button* cancelButton_ = nullptr;
+  PopupMenu* contextMenu_ = nullptr;
   std::vector<Component*> components_;
   bool closed_ = false;
 };

@@ -155,3 +155,55 @@ bool Screenshot(HWND hwnd, const std::string& path) {
 void Settle(DWORD ms) { Sleep(ms); }
 
 }  // namespace e2e
+
+namespace e2e {
+
+bool RemoteRect(HANDLE process, HWND hwnd, UINT msg, WPARAM wp, RECT* out) {
+  void* remote = VirtualAllocEx(process, nullptr, sizeof(RECT), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+  if (!remote) return false;
+  DWORD_PTR result = 0;
+  bool ok = SendMessageTimeoutA(hwnd, msg, wp, reinterpret_cast<LPARAM>(remote), SMTO_ABORTIFHUNG, 2000, &result) &&
+            result != 0;
+  SIZE_T read = 0;
+  ok = ok && ReadProcessMemory(process, remote, out, sizeof(RECT), &read) && read == sizeof(RECT);
+  VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+  return ok;
+}
+
+void ClickAt(HWND hwnd, int x, int y) {
+  PostMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+  PostMessageA(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+}
+
+bool ClickTab(HANDLE process, HWND tabControl, int index) {
+  RECT r{};
+  if (!RemoteRect(process, tabControl, 0x130A /* TCM_GETITEMRECT */, static_cast<WPARAM>(index), &r)) return false;
+  ClickAt(tabControl, (r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  return true;
+}
+
+namespace {
+
+struct OtherTop {
+  DWORD pid;
+  HWND except;
+  std::vector<HWND> found;
+};
+
+BOOL CALLBACK OtherTopProc(HWND hwnd, LPARAM lp) {
+  auto* o = reinterpret_cast<OtherTop*>(lp);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(hwnd, &pid);
+  if (pid == o->pid && hwnd != o->except && IsWindowVisible(hwnd)) o->found.push_back(hwnd);
+  return TRUE;
+}
+
+}  // namespace
+
+std::vector<HWND> OtherTopWindows(DWORD pid, HWND except) {
+  OtherTop o{pid, except, {}};
+  EnumWindows(OtherTopProc, reinterpret_cast<LPARAM>(&o));
+  return o.found;
+}
+
+}  // namespace e2e

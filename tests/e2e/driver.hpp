@@ -47,3 +47,17 @@ bool Screenshot(HWND hwnd, const std::string& path);
 void Settle(DWORD ms = 100);
 
 }  // namespace e2e
+
+namespace e2e {
+
+// Reads a rectangle that a control writes into a buffer (TCM_GETITEMRECT and the like): the
+// buffer must live in the target process.
+bool RemoteRect(HANDLE process, HWND hwnd, UINT msg, WPARAM wp, RECT* out);
+// Clicks the tab of the page at index in a tab control, as the mouse would.
+bool ClickTab(HANDLE process, HWND tabControl, int index);
+// Clicks at a point of the window's client area (posted button down and up).
+void ClickAt(HWND hwnd, int x, int y);
+// The visible top-level windows of the process other than `except`.
+std::vector<HWND> OtherTopWindows(DWORD pid, HWND except);
+
+}  // namespace e2e

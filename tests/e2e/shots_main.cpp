@@ -1,10 +1,34 @@
-// orvane_shots: starts Orvane.exe, saves a PNG screenshot of its window, closes it.
+// orvane_shots: starts Orvane.exe, saves a PNG screenshot of every page (and of any box a page
+// opens, which it then closes), closes the program.
 // Used by the run command on a machine without a display.
 //   orvane_shots <Orvane.exe> <directory>
 #include <cstdio>
 #include <string>
 
 #include "tests/e2e/driver.hpp"
+
+namespace {
+
+const char* const kPages[] = {"Memory", "System", "Feature Flags", "Disks", "Other", "Winamp"};
+
+int failures = 0;
+
+void Save(HWND hwnd, const std::string& path) {
+  if (e2e::Screenshot(hwnd, path)) {
+    std::printf("saved %s\n", path.c_str());
+  } else {
+    ++failures;
+    std::fprintf(stderr, "orvane_shots: cannot save %s\n", path.c_str());
+  }
+}
+
+std::string FileName(const std::string& page) {
+  std::string name;
+  for (char c : page) name += c == ' ' ? '-' : static_cast<char>(c | 0x20);
+  return name;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   if (argc < 3) {
@@ -17,17 +41,27 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "orvane_shots: cannot start %s\n", argv[1]);
     return 1;
   }
-  HWND main = orvane.WaitForWindow("Kelvo Orvane v1.61 beta", "", 20000);
+  HWND main = orvane.WaitForWindow("Kelvo Orvane v1.61 beta", "&Close", 20000);
   if (!main) {
     std::fprintf(stderr, "orvane_shots: the main window did not appear\n");
     return 1;
   }
-  int failures = 0;
-  const std::string path = dir + "\\orvane-main.png";
-  if (e2e::Screenshot(main, path))
-    std::printf("saved %s\n", path.c_str());
-  else
-    ++failures, std::fprintf(stderr, "orvane_shots: cannot save %s\n", path.c_str());
+  HWND tabs = e2e::FindChild(main, "", "SysTabControl32");
+  for (int i = 0; i < 6; ++i) {
+    if (i > 0 && (!tabs || !e2e::ClickTab(orvane.Process(), tabs, i))) {
+      ++failures;
+      std::fprintf(stderr, "orvane_shots: cannot select page %s\n", kPages[i]);
+      continue;
+    }
+    e2e::Settle(i == 1 ? 3000 : 400);  // the System page measures the processor clock
+    // A page may open a box on selection: record it, then close it.
+    for (HWND box : e2e::OtherTopWindows(orvane.ProcessId(), main)) {
+      Save(box, dir + "\\orvane-" + std::to_string(i) + "-" + FileName(kPages[i]) + "-box.png");
+      PostMessageA(box, WM_CLOSE, 0, 0);
+      e2e::Settle(300);
+    }
+    Save(main, dir + "\\orvane-" + std::to_string(i) + "-" + FileName(kPages[i]) + ".png");
+  }
   PostMessageA(main, WM_CLOSE, 0, 0);
   if (!orvane.WaitForExit(10000)) {
     std::fprintf(stderr, "orvane_shots: Orvane did not end after WM_CLOSE\n");

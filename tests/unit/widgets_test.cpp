@@ -2,8 +2,13 @@
 
 #include <vector>
 
-#include "widgets/control.hpp"
+#include "widgets/button.hpp"
+#include "widgets/combo_box.hpp"
+#include "widgets/components.hpp"
 #include "widgets/form.hpp"
+#include "widgets/list_view.hpp"
+#include "widgets/page_control.hpp"
+#include "widgets/track_bar.hpp"
 
 namespace {
 
@@ -24,6 +29,7 @@ TEST(Control, SettingTheSameValueTellsThePeerNothing) {
   form.SetVisible(true);
   form.SetHint("");
   form.SetBounds({});
+  form.SetFontColor(widgets::clWindowText);
   ASSERT_EQ(peer.changes.size(), 1u);
   EXPECT_EQ(peer.changes[0], widgets::Prop::Caption);
   form.SetCaption("abd");
@@ -32,10 +38,24 @@ TEST(Control, SettingTheSameValueTellsThePeerNothing) {
   form.AttachPeer(nullptr);
 }
 
+TEST(Control, DisabledControlsIgnoreInput) {
+  widgets::Button b;
+  int clicks = 0, downs = 0;
+  b.OnClick = [&](widgets::Control&) { ++clicks; };
+  b.OnMouseDown = [&](widgets::Control&, widgets::MouseButton, widgets::ShiftState, int, int) { ++downs; };
+  b.SetEnabled(false);
+  b.Click();
+  b.MouseDown(widgets::MouseButton::Left, widgets::ssLeft, 1, 1);
+  EXPECT_EQ(clicks + downs, 0);
+  b.SetEnabled(true);
+  b.Click();
+  EXPECT_EQ(clicks, 1);
+}
+
 TEST(Control, ParentKeepsChildrenInOrderAndForgetsDestroyedOnes) {
   widgets::Form form("TTest");
-  auto a = std::make_unique<widgets::Form>("A");
-  widgets::Form b("B");
+  auto a = std::make_unique<widgets::Button>();
+  widgets::Button b;
   a->SetParent(&form);
   b.SetParent(&form);
   ASSERT_EQ(form.Children().size(), 2u);
@@ -46,7 +66,8 @@ TEST(Control, ParentKeepsChildrenInOrderAndForgetsDestroyedOnes) {
 }
 
 TEST(Control, ShowingNeedsEveryParentVisible) {
-  widgets::Form outer("O"), inner("I");
+  widgets::Form outer("O");
+  widgets::Button inner;
   inner.SetParent(&outer);
   EXPECT_TRUE(inner.Showing());
   outer.SetVisible(false);
@@ -63,6 +84,111 @@ TEST(Form, CloseHappensOnce) {
   EXPECT_TRUE(form.Closed());
   EXPECT_EQ(peer.changes, std::vector<widgets::Prop>{widgets::Prop::Closed});
   form.AttachPeer(nullptr);
+}
+
+TEST(ComboBox, OnlyTheUsersChoiceRaisesChange) {
+  widgets::ComboBox c;
+  c.SetItems({"a", "b", "c"});
+  int changes = 0;
+  c.OnChange = [&](widgets::Control&) { ++changes; };
+  c.SetItemIndex(1);
+  EXPECT_EQ(c.Text(), "b");
+  EXPECT_EQ(changes, 0);
+  c.Select(2);
+  EXPECT_EQ(c.Text(), "c");
+  EXPECT_EQ(changes, 1);
+  c.SetItemIndex(7);
+  EXPECT_EQ(c.ItemIndex(), -1) << "an index outside the items selects nothing";
+  EXPECT_EQ(c.Text(), "");
+  c.Select(3);
+  EXPECT_EQ(changes, 1);
+}
+
+TEST(PageControl, OnlyTheUsersChoiceRaisesChange) {
+  widgets::PageControl pc;
+  widgets::TabSheet a, b;
+  a.SetParent(&pc);
+  b.SetParent(&pc);
+  int changes = 0;
+  pc.OnChange = [&](widgets::Control&) { ++changes; };
+  pc.SetActivePageIndex(1);
+  EXPECT_EQ(pc.ActivePage(), &b);
+  EXPECT_EQ(changes, 0);
+  pc.SelectPage(0);
+  EXPECT_EQ(changes, 1);
+  pc.SelectPage(0);
+  pc.SelectPage(2);
+  EXPECT_EQ(changes, 1) << "the page that shows, or no page, is no change";
+}
+
+TEST(TrackBar, EveryNewPositionRaisesChangeAndStaysInRange) {
+  widgets::TrackBar t;
+  t.SetRange(0, 1000);
+  std::vector<int> seen;
+  t.OnChange = [&](widgets::Control& c) { seen.push_back(static_cast<widgets::TrackBar&>(c).Position()); };
+  t.SetPosition(500);
+  t.SetPosition(500);
+  t.SetPosition(1500);
+  t.SetPosition(-3);
+  EXPECT_EQ(seen, (std::vector<int>{500, 1000, 0}));
+}
+
+TEST(CheckBox, ClickTogglesBeforeTheHandlerRuns) {
+  widgets::CheckBox c;
+  bool seen = false;
+  c.OnClick = [&](widgets::Control&) { seen = c.Checked(); };
+  c.Click();
+  EXPECT_TRUE(seen);
+  c.SetChecked(false);
+  EXPECT_TRUE(seen) << "setting the check mark programmatically is no click";
+}
+
+TEST(SpeedButton, GroupsAreSeparatedByIndexAndParent) {
+  widgets::Form f1("A"), f2("B");
+  widgets::SpeedButton a, b, c, d;
+  for (auto* s : {&a, &b, &c}) s->SetParent(&f1);
+  d.SetParent(&f2);
+  a.SetGroupIndex(1);
+  b.SetGroupIndex(1);
+  c.SetGroupIndex(2);
+  d.SetGroupIndex(1);
+  a.SetDown(true);
+  c.SetDown(true);
+  d.SetDown(true);
+  b.SetDown(true);
+  EXPECT_FALSE(a.Down());
+  EXPECT_TRUE(b.Down());
+  EXPECT_TRUE(c.Down()) << "another group";
+  EXPECT_TRUE(d.Down()) << "another parent";
+}
+
+TEST(ListView, ABatchReachesTheBackendOnce) {
+  widgets::ListView l;
+  RecordingPeer peer;
+  l.AttachPeer(&peer);
+  l.BeginUpdate();
+  l.ClearItems();
+  for (int i = 0; i < 17; ++i) l.AddSubItem(l.AddItem("row"), "value");
+  EXPECT_TRUE(peer.changes.empty());
+  l.EndUpdate();
+  EXPECT_EQ(peer.changes, std::vector<widgets::Prop>{widgets::Prop::Items});
+  EXPECT_EQ(l.ItemCount(), 17);
+  l.SetSubItem(0, 0, "value");
+  EXPECT_EQ(peer.changes.size(), 1u) << "the same text is no change";
+  l.SetSubItem(0, 5, "x");
+  l.AddSubItem(99, "x");
+  EXPECT_EQ(peer.changes.size(), 1u) << "sub-items that do not exist are left alone";
+  l.AttachPeer(nullptr);
+}
+
+TEST(Timer, TicksOnlyWhileEnabled) {
+  widgets::Timer t;
+  int ticks = 0;
+  t.OnTimer = [&](widgets::Component&) { ++ticks; };
+  t.Tick();
+  t.SetEnabled(false);
+  t.Tick();
+  EXPECT_EQ(ticks, 1);
 }
 
 }  // namespace

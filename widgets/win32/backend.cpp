@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "widgets/components.hpp"
 #include "widgets/win32/peers.hpp"
 #include "widgets/win32/window_peer.hpp"
 
@@ -33,6 +34,7 @@ Backend::~Backend() {
     if (peer->Hwnd() && !GetParent(peer->Hwnd())) DestroyWindow(peer->Hwnd());
   if (tooltip_) DestroyWindow(tooltip_);
   peers_.clear();
+  componentPeers_.clear();
   for (auto& [key, font] : fonts_) DeleteObject(font);
   for (auto& [color, brush] : brushes_) DeleteObject(brush);
   for (const auto& cls : classes_) UnregisterClassA(cls.c_str(), instance_);
@@ -62,33 +64,70 @@ const char* Backend::EnsureClass(const std::string& name, UINT style, HBRUSH bac
 
 void Backend::Realize(Form& form) {
   if (!mainForm_) mainForm_ = &form;
-  CreatePeers(form, nullptr);
-  if (&form == mainForm_) app_.SetHandle(reinterpret_cast<WindowHandle>(HandleOf(form)));
+  auto formPeer = MakeFormPeer(*this, form);
+  WindowPeer* raw = formPeer.get();
+  peers_.push_back(std::move(formPeer));
+  raw->Create(nullptr);
+  HWND hwnd = raw->Hwnd();
+  if (&form == mainForm_) app_.SetHandle(reinterpret_cast<WindowHandle>(hwnd));
+
+  // Components first: the lists show image lists, and the timer belongs to the form's window.
+  for (Component* c : form.Components()) {
+    if (auto* timer = dynamic_cast<Timer*>(c)) {
+      const UINT_PTR id = timers_.size() + 1;
+      componentPeers_.push_back(MakeTimerPeer(*this, *timer, hwnd, id));
+      timers_.emplace(id, timer);
+    } else if (auto* menu = dynamic_cast<PopupMenu*>(c)) {
+      componentPeers_.push_back(MakeMenuPeer(*menu));
+    } else if (auto* images = dynamic_cast<ImageList*>(c)) {
+      componentPeers_.push_back(MakeImageListPeer(*this, *images));
+    }
+  }
+  CreateChildren(form, hwnd);
+  raw->ChildrenCreated();
 }
 
-void Backend::CreatePeers(Control& control, HWND parent) {
-  auto peer = MakePeer(control);
-  WindowPeer* raw = peer.get();
-  peers_.push_back(std::move(peer));
-  raw->Create(parent);
-  // Children in tab order: Windows tabs through siblings in the order they were created.
-  std::vector<Control*> children = control.Children();
+void Backend::CreateChildren(Control& parent, HWND parentHwnd) {
+  // Windows tabs through siblings in the order they were created.
+  std::vector<Control*> children = parent.Children();
   std::stable_sort(children.begin(), children.end(), [](const Control* a, const Control* b) {
     const int ta = a->TabOrder() < 0 ? 1 << 20 : a->TabOrder();
     const int tb = b->TabOrder() < 0 ? 1 << 20 : b->TabOrder();
     return ta < tb;
   });
-  for (Control* child : children) CreatePeers(*child, raw->Hwnd());
-  raw->ChildrenCreated();
+  for (Control* child : children) {
+    auto peer = MakePeer(*child);
+    if (!peer) continue;
+    WindowPeer* raw = peer.get();
+    peers_.push_back(std::move(peer));
+    raw->Create(parentHwnd);
+    if (child->ShowHint() && !child->Hint().empty()) HintChanged(*raw);
+    CreateChildren(*child, raw->Hwnd());
+    raw->ChildrenCreated();
+  }
 }
 
 std::unique_ptr<WindowPeer> Backend::MakePeer(Control& control) {
   switch (control.Kind()) {
-    case ControlKind::Form:
-      return MakeFormPeer(*this, static_cast<Form&>(control));
-    default:
-      return nullptr;
+    case ControlKind::Form: return MakeFormPeer(*this, static_cast<Form&>(control));
+    case ControlKind::PageControl: return MakePageControlPeer(*this, control);
+    case ControlKind::TabSheet: return MakeTabSheetPeer(*this, control);
+    case ControlKind::Panel: return MakePanelPeer(*this, control);
+    case ControlKind::Label: return MakeLabelPeer(*this, control);
+    case ControlKind::GroupBox: return MakeGroupBoxPeer(*this, control);
+    case ControlKind::Button: return MakeButtonPeer(*this, control);
+    case ControlKind::SpeedButton: return MakeSpeedButtonPeer(*this, control);
+    case ControlKind::CheckBox: return MakeCheckBoxPeer(*this, control);
+    case ControlKind::ComboBox: return MakeComboBoxPeer(*this, control);
+    case ControlKind::ListView: return MakeListViewPeer(*this, control);
+    case ControlKind::TrackBar: return MakeTrackBarPeer(*this, control);
+    case ControlKind::Image: return MakeImagePeer(*this, control);
   }
+  return nullptr;
+}
+
+void Backend::TimerFired(UINT_PTR id) {
+  if (auto it = timers_.find(id); it != timers_.end()) it->second->Tick();
 }
 
 void Backend::Show(Form& form) {
@@ -96,6 +135,14 @@ void Backend::Show(Form& form) {
     ShowWindow(hwnd, SW_SHOW);
     UpdateWindow(hwnd);
     SetForegroundWindow(hwnd);
+    // The focus starts on the first control in tab order (they were created in that order).
+    for (HWND c = GetWindow(hwnd, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+      const LONG style = GetWindowLongA(c, GWL_STYLE);
+      if ((style & (WS_TABSTOP | WS_VISIBLE | WS_DISABLED)) == (WS_TABSTOP | WS_VISIBLE)) {
+        SetFocus(c);
+        break;
+      }
+    }
   }
 }
 

@@ -12,6 +12,10 @@
 #include "widgets/application.hpp"
 #include "widgets/form.hpp"
 
+namespace widgets {
+class Timer;
+}
+
 namespace widgets::win32 {
 
 class WindowPeer;
@@ -55,6 +59,9 @@ class Backend : public ApplicationPeer {
   void ScreenCursorChanged() override;
   void ProcessMessages() override;
 
+  // A WM_TIMER of a form: ticks the timer component with that id.
+  void TimerFired(UINT_PTR id);
+
   // Called by the main form's peer when its window is destroyed.
   void MainWindowDestroyed();
   // Dispatches one message through the dialog navigation of the main form.
@@ -64,7 +71,7 @@ class Backend : public ApplicationPeer {
   const char* EnsureClass(const std::string& name, UINT style, HBRUSH background, HICON icon, HICON smallIcon);
 
  private:
-  void CreatePeers(Control& control, HWND parent);
+  void CreateChildren(Control& parent, HWND parentHwnd);
   std::unique_ptr<WindowPeer> MakePeer(Control& control);
 
   Application& app_;
@@ -76,6 +83,8 @@ class Backend : public ApplicationPeer {
   HICON smallIcon_ = nullptr;
   Form* mainForm_ = nullptr;
   std::vector<std::unique_ptr<WindowPeer>> peers_;
+  std::vector<std::unique_ptr<Peer>> componentPeers_;
+  std::map<UINT_PTR, Timer*> timers_;
   std::map<std::tuple<std::string, int, int>, HFONT> fonts_;
   std::map<Color, HBRUSH> brushes_;
   std::vector<std::string> classes_;

@@ -1,5 +1,6 @@
 // A form's top-level window.
 #include "widgets/button.hpp"
+#include "widgets/components.hpp"
 #include "widgets/win32/backend.hpp"
 #include "widgets/win32/peers.hpp"
 
@@ -50,7 +51,10 @@ class FormWindow : public FormPeerBase {
     WindowPeer::Changed(what);
   }
 
-  bool TranslateAccelerator(MSG&) override { return false; }
+  bool TranslateAccelerator(MSG& msg) override {
+    MenuPeerBase* menu = Menu();
+    return menu && menu->Accelerators() && ::TranslateAcceleratorA(hwnd_, menu->Accelerators(), &msg) != 0;
+  }
 
  protected:
   bool HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override {
@@ -73,6 +77,26 @@ class FormWindow : public FormPeerBase {
           if (Button* cancel = form_.CancelButton()) cancel->Click();
           return true;
         }
+        if (lp == 0 && LOWORD(wp) >= MenuPeerBase::kFirstCommand && form_.ContextMenu()) {  // menu or short-cut
+          form_.ContextMenu()->ClickItem(LOWORD(wp) - MenuPeerBase::kFirstCommand);
+          return true;
+        }
+        break;
+      case WM_TIMER:
+        backend_.TimerFired(wp);
+        return true;
+      case WM_CONTEXTMENU:
+        ShowContextMenu(lp);
+        return true;
+      case WM_ACTIVATE:
+        // Give the focus back to the control that had it when the window was left.
+        if (LOWORD(wp) == WA_INACTIVE) {
+          HWND focus = GetFocus();
+          if (focus && IsChild(hwnd_, focus)) lastFocus_ = focus;
+        } else if (lastFocus_ && IsWindow(lastFocus_) && IsWindowVisible(lastFocus_)) {
+          SetFocus(lastFocus_);
+          return true;
+        }
         break;
       default:
         break;
@@ -81,7 +105,25 @@ class FormWindow : public FormPeerBase {
   }
 
  private:
+  MenuPeerBase* Menu() const {
+    return form_.ContextMenu() ? dynamic_cast<MenuPeerBase*>(form_.ContextMenu()->GetPeer()) : nullptr;
+  }
+
+  void ShowContextMenu(LPARAM lp) {
+    MenuPeerBase* menu = Menu();
+    if (!menu || !menu->Menu()) return;
+    POINT pt{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
+    if (lp == -1) {  // from the keyboard: at the window's top-left corner
+      pt = POINT{0, 0};
+      ClientToScreen(hwnd_, &pt);
+    }
+    const UINT cmd = TrackPopupMenu(menu->Menu(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN, pt.x, pt.y, 0,
+                                    hwnd_, nullptr);
+    if (cmd >= MenuPeerBase::kFirstCommand) form_.ContextMenu()->ClickItem(static_cast<int>(cmd - MenuPeerBase::kFirstCommand));
+  }
+
   Form& form_;
+  HWND lastFocus_ = nullptr;
 };
 
 }  // namespace

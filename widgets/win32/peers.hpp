@@ -1,7 +1,11 @@
 #pragma once
-// Factories of the peers for each kind of control.
+// The peers of each kind of widget, made by the backend.
+#include <windows.h>
+#include <commctrl.h>
+
 #include <memory>
 
+#include "widgets/components.hpp"
 #include "widgets/form.hpp"
 #include "widgets/win32/window_peer.hpp"
 
@@ -11,10 +15,48 @@ namespace widgets::win32 {
 class FormPeerBase : public WindowPeer {
  public:
   using WindowPeer::WindowPeer;
-  // Menu short-cuts of the form; true when msg was one and has been handled.
+  // The form's short-cuts; true when msg was one and has been handled.
   virtual bool TranslateAccelerator(MSG& msg) = 0;
 };
 
+// The peer of a non-visual component.
+class ComponentPeer : public Peer {
+ public:
+  ~ComponentPeer() override = default;
+};
+
+// The real menu of a PopupMenu: its HMENU and its short-cut table.
+class MenuPeerBase : public ComponentPeer {
+ public:
+  virtual HMENU Menu() const = 0;
+  virtual HACCEL Accelerators() const = 0;
+  // The command id of menu item i.
+  static constexpr UINT kFirstCommand = 0x8000;
+};
+
+class ImageListPeerBase : public ComponentPeer {
+ public:
+  virtual HIMAGELIST List() const = 0;
+};
+
 std::unique_ptr<WindowPeer> MakeFormPeer(Backend& backend, Form& form);
+std::unique_ptr<WindowPeer> MakePageControlPeer(Backend& backend, Control& control);
+std::unique_ptr<WindowPeer> MakeTabSheetPeer(Backend& backend, Control& control);
+// Shows or hides a tab sheet's window after its page control changed page.
+void UpdateSheetShown(WindowPeer& sheet);
+std::unique_ptr<WindowPeer> MakePanelPeer(Backend& backend, Control& control);
+std::unique_ptr<WindowPeer> MakeGroupBoxPeer(Backend& backend, Control& control);
+std::unique_ptr<WindowPeer> MakeImagePeer(Backend& backend, Control& control);
+std::unique_ptr<WindowPeer> MakeLabelPeer(Backend& backend, Control& control);
+std::unique_ptr<WindowPeer> MakeButtonPeer(Backend& backend, Control& control);
+std::unique_ptr<WindowPeer> MakeSpeedButtonPeer(Backend& backend, Control& control);
+std::unique_ptr<WindowPeer> MakeCheckBoxPeer(Backend& backend, Control& control);
+std::unique_ptr<WindowPeer> MakeComboBoxPeer(Backend& backend, Control& control);
+std::unique_ptr<WindowPeer> MakeListViewPeer(Backend& backend, Control& control);
+std::unique_ptr<WindowPeer> MakeTrackBarPeer(Backend& backend, Control& control);
+
+std::unique_ptr<ComponentPeer> MakeTimerPeer(Backend& backend, Timer& timer, HWND owner, UINT_PTR id);
+std::unique_ptr<MenuPeerBase> MakeMenuPeer(PopupMenu& menu);
+std::unique_ptr<ImageListPeerBase> MakeImageListPeer(Backend& backend, ImageList& list);
 
 }  // namespace widgets::win32

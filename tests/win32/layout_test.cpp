@@ -1,0 +1,124 @@
+// Every control of the main window is a real window of the expected class, with its caption, its
+// parent and, at 96 dpi, its bounds.
+#include "tests/win32/win32_fixture.hpp"
+
+namespace win32_tests {
+namespace {
+
+using widgets::ControlKind;
+
+const char* ExpectedClass(ControlKind kind) {
+  switch (kind) {
+    case ControlKind::PageControl: return "SysTabControl32";
+    case ControlKind::TabSheet: return "OrvaneTabSheet";
+    case ControlKind::Panel: return "OrvanePanel";
+    case ControlKind::Label: return "Static";
+    case ControlKind::GroupBox: return "OrvaneGroupBox";
+    case ControlKind::Button:
+    case ControlKind::SpeedButton:
+    case ControlKind::CheckBox: return "Button";
+    case ControlKind::ComboBox: return "ComboBox";
+    case ControlKind::ListView: return "SysListView32";
+    case ControlKind::TrackBar: return "msctls_trackbar32";
+    case ControlKind::Image: return "OrvaneImage";
+    case ControlKind::Form: return "TFormOrvane";
+  }
+  return "?";
+}
+
+using Layout = RealWindow;
+
+TEST_F(Layout, EveryControlIsARealChildWindowWithItsClassCaptionAndBounds) {
+  ASSERT_EQ(backend_->Dpi(), 96) << "this test reads bounds at 96 dpi";
+  int controls = 0;
+  for (widgets::Component* component : form_->LayoutComponents()) {
+    auto* c = dynamic_cast<widgets::Control*>(component);
+    if (!c) continue;
+    ++controls;
+    SCOPED_TRACE(c->Name());
+    HWND hwnd = Hwnd(*c);
+    ASSERT_TRUE(IsWindow(hwnd));
+    EXPECT_EQ(Class(hwnd), ExpectedClass(c->Kind()));
+    EXPECT_EQ(GetParent(hwnd), Hwnd(*c->Parent()));
+    switch (c->Kind()) {
+      case ControlKind::ComboBox:
+        EXPECT_EQ(Text(hwnd), static_cast<widgets::ComboBox*>(c)->Text());
+        break;
+      case ControlKind::ListView:
+      case ControlKind::TrackBar:
+      case ControlKind::PageControl:
+        break;
+      default:
+        EXPECT_EQ(Text(hwnd), c->Caption());
+    }
+    if (c->Kind() == ControlKind::TabSheet) continue;  // placed in the page control's display area
+    RECT r;
+    GetWindowRect(hwnd, &r);
+    MapWindowPoints(nullptr, GetParent(hwnd), reinterpret_cast<POINT*>(&r), 2);
+    const widgets::Rect& b = c->Bounds();
+    EXPECT_EQ(r.left, b.left);
+    EXPECT_EQ(r.top, b.top);
+    if (c->Kind() == ControlKind::Label) {
+      EXPECT_EQ(r.bottom - r.top, b.height);
+      EXPECT_GT(r.right - r.left, 0) << "a label is as wide as its text";
+    } else {
+      EXPECT_EQ(r.right - r.left, b.width);
+      if (c->Kind() != ControlKind::ComboBox) {
+        EXPECT_EQ(r.bottom - r.top, b.height);
+      }
+    }
+  }
+  EXPECT_EQ(controls, 85);
+}
+
+TEST_F(Layout, ButtonsHaveTheirStyles) {
+  EXPECT_EQ(GetWindowLongA(Hwnd(form_->Close_Btn), GWL_STYLE) & BS_TYPEMASK, BS_PUSHBUTTON);
+  EXPECT_EQ(GetWindowLongA(Hwnd(form_->StayOnTop_Chk), GWL_STYLE) & BS_TYPEMASK, BS_AUTOCHECKBOX);
+  EXPECT_EQ(GetWindowLongA(Hwnd(form_->Play_SpdBtn), GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW);
+  EXPECT_TRUE(IsWindowEnabled(Hwnd(form_->RamResetMes_Spd))) << "no reset is pending after the first refresh";
+  form_->RamResetMes_Spd.Click();
+  EXPECT_FALSE(IsWindowEnabled(Hwnd(form_->RamResetMes_Spd))) << "a pending reset greys the button";
+}
+
+TEST_F(Layout, OnlyTheActiveSheetShows) {
+  backend_->Show(*form_);
+  EXPECT_TRUE(IsWindowVisible(Hwnd(form_->Mem_Sheet)));
+  EXPECT_FALSE(IsWindowVisible(Hwnd(form_->Sys_Sheet)));
+  form_->Main_PageCtrl.SetActivePageIndex(3);
+  EXPECT_FALSE(IsWindowVisible(Hwnd(form_->Mem_Sheet)));
+  EXPECT_TRUE(IsWindowVisible(Hwnd(form_->Disk_Sheet)));
+  EXPECT_EQ(SendMessageA(Hwnd(form_->Main_PageCtrl), TCM_GETCURSEL, 0, 0), 3);
+  form_->Disk_Sheet.SetVisible(false);
+  EXPECT_FALSE(IsWindowVisible(Hwnd(form_->Disk_Sheet))) << "a sheet's contents can be hidden";
+}
+
+TEST_F(Layout, ListColumnsAndComboItemsAreThere) {
+  HWND disks = Hwnd(form_->Disk_ListView);
+  HWND header = reinterpret_cast<HWND>(SendMessageA(disks, LVM_GETHEADER, 0, 0));
+  EXPECT_EQ(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0), 13);
+  EXPECT_EQ(SendMessageA(disks, LVM_GETCOLUMNWIDTH, 7, 0), 95);
+  EXPECT_TRUE(SendMessageA(disks, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) & LVS_EX_HEADERDRAGDROP);
+  HWND interval = Hwnd(form_->UpdInterval_Combo);
+  EXPECT_EQ(SendMessageA(interval, CB_GETCOUNT, 0, 0), 9);
+  EXPECT_EQ(Text(interval), "0.050 s");
+  EXPECT_EQ(SendMessageA(Hwnd(form_->Cursor_Combo), CB_GETCOUNT, 0, 0), 23);
+  HWND bar = Hwnd(form_->Winamp_TrackBar);
+  EXPECT_EQ(SendMessageA(bar, TBM_GETRANGEMAX, 0, 0), 1000);
+  EXPECT_EQ(SendMessageA(bar, TBM_GETPAGESIZE, 0, 0), 50);
+  EXPECT_EQ(SendMessageA(bar, TBM_GETLINESIZE, 0, 0), 10);
+}
+
+TEST_F(Layout, CaptionsReachTheWindowsOnlyWhenTheyChange) {
+  HWND ram = Hwnd(form_->RamSize_Panel);
+  const std::string shown = Text(ram);
+  EXPECT_NE(shown, "n/a") << "the start-up refresh filled the page";
+  // Changing the window behind the widget's back shows whether a same-value set is skipped.
+  SetWindowTextA(ram, "outside");
+  form_->MemPage_Update();
+  EXPECT_EQ(Text(ram), "outside");
+  form_->RamSize_Panel.SetCaption("new");
+  EXPECT_EQ(Text(ram), "new");
+}
+
+}  // namespace
+}  // namespace win32_tests

@@ -1,0 +1,45 @@
+#include "widgets/components.hpp"
+
+namespace widgets {
+
+void Timer::SetInterval(unsigned ms) {
+  if (ms == interval_) return;
+  interval_ = ms;
+  Changed(Prop::Interval);
+}
+
+void Timer::SetEnabled(bool on) {
+  if (on == enabled_) return;
+  enabled_ = on;
+  Changed(Prop::Enabled);
+}
+
+void Timer::Tick() {
+  if (enabled_ && interval_ > 0 && OnTimer) OnTimer(*this);
+}
+
+void PopupMenu::ClickItem(int i) {
+  if (i < 0 || i >= static_cast<int>(items_.size()) || items_[i].IsSeparator()) return;
+  if (items_[i].onClick) items_[i].onClick();
+}
+
+int PopupMenu::FindShortCut(const ShortCut& sc) const {
+  if (sc.key == 0) return -1;
+  for (size_t i = 0; i < items_.size(); ++i)
+    if (items_[i].shortCut == sc) return static_cast<int>(i);
+  return -1;
+}
+
+int ImageList::AddIcon(IconHandle icon) {
+  icons_.push_back(icon);
+  Changed(Prop::Items);
+  return Count() - 1;
+}
+
+void ImageList::Clear() {
+  if (icons_.empty()) return;
+  icons_.clear();
+  Changed(Prop::Items);
+}
+
+}  // namespace widgets

@@ -1,0 +1,99 @@
+// The non-visual parts of a form: its timer (a Windows timer of the form's window) and its popup
+// menu (a real menu and the short-cut table that goes with it).
+#include <string>
+#include <vector>
+
+#include "widgets/win32/backend.hpp"
+#include "widgets/win32/peers.hpp"
+
+namespace widgets::win32 {
+namespace {
+
+class TimerPeer : public ComponentPeer {
+ public:
+  TimerPeer(Timer& timer, HWND owner, UINT_PTR id) : timer_(timer), owner_(owner), id_(id) {
+    timer_.AttachPeer(this);
+    Restart();
+  }
+  ~TimerPeer() override {
+    if (timer_.GetPeer() == this) timer_.AttachPeer(nullptr);
+    if (IsWindow(owner_)) KillTimer(owner_, id_);
+  }
+  void Changed(Prop what) override {
+    if (what == Prop::Interval || what == Prop::Enabled) Restart();
+  }
+
+ private:
+  // A new interval counts afresh from now.
+  void Restart() {
+    KillTimer(owner_, id_);
+    if (timer_.Enabled() && timer_.Interval() > 0) SetTimer(owner_, id_, timer_.Interval(), nullptr);
+  }
+
+  Timer& timer_;
+  HWND owner_;
+  UINT_PTR id_;
+};
+
+std::string ShortCutText(const ShortCut& sc) {
+  std::string text;
+  if (sc.ctrl) text += "Ctrl+";
+  if (sc.shift) text += "Shift+";
+  if (sc.alt) text += "Alt+";
+  if (sc.key >= VK_F1 && sc.key <= VK_F24)
+    text += "F" + std::to_string(sc.key - VK_F1 + 1);
+  else
+    text += static_cast<char>(sc.key);
+  return text;
+}
+
+class MenuPeer : public MenuPeerBase {
+ public:
+  explicit MenuPeer(PopupMenu& menu) : menu_(menu) {
+    menu_.AttachPeer(this);
+    handle_ = CreatePopupMenu();
+    std::vector<ACCEL> accels;
+    UINT id = kFirstCommand;
+    for (const MenuItem& item : menu_.Items()) {
+      if (item.IsSeparator()) {
+        AppendMenuA(handle_, MF_SEPARATOR, 0, nullptr);
+      } else {
+        std::string text = item.caption;
+        if (item.shortCut.key) text += "\t" + ShortCutText(item.shortCut);
+        AppendMenuA(handle_, MF_STRING, id, text.c_str());
+        if (item.shortCut.key) {
+          BYTE flags = FVIRTKEY;
+          if (item.shortCut.alt) flags |= FALT;
+          if (item.shortCut.ctrl) flags |= FCONTROL;
+          if (item.shortCut.shift) flags |= FSHIFT;
+          accels.push_back(ACCEL{flags, item.shortCut.key, static_cast<WORD>(id)});
+        }
+      }
+      ++id;
+    }
+    if (!accels.empty()) accel_ = CreateAcceleratorTableA(accels.data(), static_cast<int>(accels.size()));
+  }
+  ~MenuPeer() override {
+    if (menu_.GetPeer() == this) menu_.AttachPeer(nullptr);
+    if (handle_) DestroyMenu(handle_);
+    if (accel_) DestroyAcceleratorTable(accel_);
+  }
+  void Changed(Prop) override {}
+  HMENU Menu() const override { return handle_; }
+  HACCEL Accelerators() const override { return accel_; }
+
+ private:
+  PopupMenu& menu_;
+  HMENU handle_ = nullptr;
+  HACCEL accel_ = nullptr;
+};
+
+}  // namespace
+
+std::unique_ptr<ComponentPeer> MakeTimerPeer(Backend&, Timer& timer, HWND owner, UINT_PTR id) {
+  return std::make_unique<TimerPeer>(timer, owner, id);
+}
+
+std::unique_ptr<MenuPeerBase> MakeMenuPeer(PopupMenu& menu) { return std::make_unique<MenuPeer>(menu); }
+
+}  // namespace widgets::win32

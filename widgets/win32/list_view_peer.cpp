@@ -1,0 +1,148 @@
+// Report-style list views and the image lists they show.
+#include "widgets/components.hpp"
+#include "widgets/list_view.hpp"
+#include "widgets/win32/backend.hpp"
+#include "widgets/win32/peers.hpp"
+
+namespace widgets::win32 {
+namespace {
+
+int ColumnFormat(Alignment a) {
+  switch (a) {
+    case Alignment::Right: return LVCFMT_RIGHT;
+    case Alignment::Center: return LVCFMT_CENTER;
+    default: return LVCFMT_LEFT;
+  }
+}
+
+class ListViewWindow : public WindowPeer {
+ public:
+  ListViewWindow(Backend& b, Control& c) : WindowPeer(b, c), list_(static_cast<ListView&>(c)) {}
+
+  void Create(HWND parent) override {
+    DWORD style = LVS_REPORT | LVS_SINGLESEL | LVS_SHAREIMAGELISTS | WS_TABSTOP;
+    if (!list_.HideSelection) style |= LVS_SHOWSELALWAYS;
+    if (!list_.ColumnClick) style |= LVS_NOSORTHEADER;
+    if (!list_.ReadOnly) style |= LVS_EDITLABELS;
+    Adopt(CreateChild(parent, WC_LISTVIEWA, style, WS_EX_CLIENTEDGE));
+    Subclass();
+    DWORD ex = LVS_EX_FULLROWSELECT;
+    if (!list_.RowSelect) ex = 0;
+    if (list_.ColumnDrag) ex |= LVS_EX_HEADERDRAGDROP;
+    SendMessageA(hwnd_, LVM_SETEXTENDEDLISTVIEWSTYLE, ex, ex);
+    SyncColours();
+    SyncColumns();
+    SyncImages();
+    SyncItems();
+  }
+
+  void Changed(Prop what) override {
+    if (!hwnd_) return;
+    switch (what) {
+      case Prop::Items: SyncItems(); break;
+      case Prop::Range: SyncColumns(); break;
+      case Prop::SmallImages: SyncImages(); break;
+      case Prop::Font:
+      case Prop::Color:
+        SyncColours();
+        WindowPeer::Changed(what);
+        break;
+      case Prop::Caption: break;
+      default: WindowPeer::Changed(what);
+    }
+  }
+
+ private:
+  void SyncColours() {
+    SendMessageA(hwnd_, LVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(Backend::ToColorRef(control_.GetFont().color)));
+    SendMessageA(hwnd_, LVM_SETBKCOLOR, 0, static_cast<LPARAM>(Backend::ToColorRef(control_.GetColor())));
+    SendMessageA(hwnd_, LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(Backend::ToColorRef(control_.GetColor())));
+  }
+
+  void SyncColumns() {
+    while (SendMessageA(hwnd_, LVM_DELETECOLUMN, 0, 0)) {
+    }
+    int i = 0;
+    for (const ListColumn& col : list_.Columns()) {
+      LVCOLUMNA c{};
+      c.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
+      c.fmt = ColumnFormat(col.alignment);
+      c.cx = backend_.Scale(col.width);
+      c.pszText = const_cast<char*>(col.caption.c_str());
+      SendMessageA(hwnd_, LVM_INSERTCOLUMNA, i++, reinterpret_cast<LPARAM>(&c));
+    }
+  }
+
+  void SyncImages() {
+    HIMAGELIST images = nullptr;
+    if (ImageList* list = list_.SmallImages())
+      if (auto* peer = dynamic_cast<ImageListPeerBase*>(list->GetPeer())) images = peer->List();
+    SendMessageA(hwnd_, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(images));
+  }
+
+  // Rewrites the rows with redrawing off, so the list repaints once.
+  void SyncItems() {
+    SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
+    SendMessageA(hwnd_, LVM_DELETEALLITEMS, 0, 0);
+    int row = 0;
+    for (const ListItem& item : list_.Items()) {
+      LVITEMA it{};
+      it.mask = LVIF_TEXT | LVIF_IMAGE;
+      it.iItem = row;
+      it.pszText = const_cast<char*>(item.caption.c_str());
+      it.iImage = item.imageIndex;
+      SendMessageA(hwnd_, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&it));
+      int sub = 1;
+      for (const std::string& text : item.subItems) {
+        LVITEMA s{};
+        s.iSubItem = sub++;
+        s.pszText = const_cast<char*>(text.c_str());
+        SendMessageA(hwnd_, LVM_SETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&s));
+      }
+      ++row;
+    }
+    SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(hwnd_, nullptr, TRUE);
+  }
+
+  ListView& list_;
+};
+
+// A comctl32 image list holding copies of the icons added to the widget.
+class ImageListPeer : public ImageListPeerBase {
+ public:
+  ImageListPeer(Backend& backend, ImageList& list) : list_(list) {
+    const int size = backend.Scale(16);
+    handle_ = ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, 4, 4);
+    list_.AttachPeer(this);
+    Changed(Prop::Items);
+  }
+  ~ImageListPeer() override {
+    if (list_.GetPeer() == this) list_.AttachPeer(nullptr);
+    if (handle_) ImageList_Destroy(handle_);
+  }
+  HIMAGELIST List() const override { return handle_; }
+
+  // The widget only ever grows or is cleared; copy each new icon at once, while its handle lives.
+  void Changed(Prop what) override {
+    if (what != Prop::Items || !handle_) return;
+    const auto& icons = list_.Icons();
+    if (static_cast<int>(icons.size()) < ImageList_GetImageCount(handle_)) ImageList_RemoveAll(handle_);
+    for (size_t i = static_cast<size_t>(ImageList_GetImageCount(handle_)); i < icons.size(); ++i)
+      ImageList_AddIcon(handle_, reinterpret_cast<HICON>(icons[i]));
+  }
+
+ private:
+  ImageList& list_;
+  HIMAGELIST handle_ = nullptr;
+};
+
+}  // namespace
+
+std::unique_ptr<WindowPeer> MakeListViewPeer(Backend& b, Control& c) { return std::make_unique<ListViewWindow>(b, c); }
+
+std::unique_ptr<ImageListPeerBase> MakeImageListPeer(Backend& backend, ImageList& list) {
+  return std::make_unique<ImageListPeer>(backend, list);
+}
+
+}  // namespace widgets::win32

@@ -1,0 +1,345 @@
+// Controls that are the system's own window classes: page control (tab control), label (static),
+// push button, flat speed button (owner-drawn button), check box, drop-down list and track bar.
+#include "widgets/button.hpp"
+#include "widgets/combo_box.hpp"
+#include "widgets/label.hpp"
+#include "widgets/page_control.hpp"
+#include "widgets/track_bar.hpp"
+#include "widgets/win32/backend.hpp"
+#include "widgets/win32/peers.hpp"
+
+#include <uxtheme.h>
+
+namespace widgets::win32 {
+namespace {
+
+// A system control whose text colour comes from its widget: visual styles would override it.
+void UseWidgetColours(HWND hwnd) { SetWindowTheme(hwnd, L"", L""); }
+
+class PageControlWindow : public WindowPeer {
+ public:
+  PageControlWindow(Backend& b, Control& c) : WindowPeer(b, c), pages_(static_cast<PageControl&>(c)) {}
+
+  void Create(HWND parent) override {
+    DWORD style = WS_TABSTOP | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | TCS_TABS;
+    if (pages_.HotTrack()) style |= TCS_HOTTRACK;
+    Adopt(CreateChild(parent, WC_TABCONTROLA, style, WS_EX_CONTROLPARENT));
+    Subclass();
+    int i = 0;
+    for (TabSheet* sheet : pages_.Pages()) {
+      TCITEMA item{};
+      item.mask = TCIF_TEXT;
+      item.pszText = const_cast<char*>(sheet->Caption().c_str());
+      SendMessageA(hwnd_, TCM_INSERTITEMA, i++, reinterpret_cast<LPARAM>(&item));
+    }
+    SendMessageA(hwnd_, TCM_SETCURSEL, pages_.ActivePageIndex(), 0);
+  }
+
+  // Places every sheet in the display area and shows the active one.
+  void ChildrenCreated() override {
+    RECT rc;
+    GetClientRect(hwnd_, &rc);
+    SendMessageA(hwnd_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&rc));
+    for (TabSheet* sheet : pages_.Pages())
+      if (auto* peer = FromHwnd(reinterpret_cast<HWND>(sheet->Handle()))) {
+        SetWindowPos(peer->Hwnd(), nullptr, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        UpdateSheetShown(*peer);
+      }
+  }
+
+  void Changed(Prop what) override {
+    if (what != Prop::ActivePage) return WindowPeer::Changed(what);
+    if (!hwnd_) return;
+    if (SendMessageA(hwnd_, TCM_GETCURSEL, 0, 0) != pages_.ActivePageIndex())
+      SendMessageA(hwnd_, TCM_SETCURSEL, pages_.ActivePageIndex(), 0);
+    for (TabSheet* sheet : pages_.Pages())
+      if (auto* peer = FromHwnd(reinterpret_cast<HWND>(sheet->Handle()))) UpdateSheetShown(*peer);
+  }
+
+  bool OnReflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override {
+    if (msg == WM_NOTIFY && reinterpret_cast<NMHDR*>(lp)->code == static_cast<UINT>(TCN_SELCHANGE)) {
+      pages_.SelectPage(static_cast<int>(SendMessageA(hwnd_, TCM_GETCURSEL, 0, 0)));
+      return true;
+    }
+    return WindowPeer::OnReflected(msg, wp, lp, result);
+  }
+
+ private:
+  PageControl& pages_;
+};
+
+class LabelWindow : public WindowPeer {
+ public:
+  using WindowPeer::WindowPeer;
+
+  void Create(HWND parent) override {
+    Adopt(CreateChild(parent, "Static", SS_LEFT, 0));
+    Subclass();
+    FitText();
+  }
+
+  void Changed(Prop what) override {
+    WindowPeer::Changed(what);
+    if (what == Prop::Caption || what == Prop::Font) FitText();
+  }
+
+ private:
+  // An auto-sized label is as wide as its text.
+  void FitText() {
+    if (!hwnd_ || !static_cast<Label&>(control_).AutoSize()) return;
+    HDC dc = GetDC(hwnd_);
+    HGDIOBJ old = SelectObject(dc, backend_.FontFor(control_.GetFont()));
+    RECT r{0, 0, 0, 0};
+    DrawTextA(dc, control_.Caption().c_str(), static_cast<int>(control_.Caption().size()), &r,
+              DT_CALCRECT | DT_SINGLELINE | DT_LEFT);
+    SelectObject(dc, old);
+    ReleaseDC(hwnd_, dc);
+    SetWindowPos(hwnd_, nullptr, 0, 0, r.right, backend_.Scale(control_.Bounds().height),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+};
+
+class ButtonWindow : public WindowPeer {
+ public:
+  using WindowPeer::WindowPeer;
+
+  void Create(HWND parent) override {
+    Adopt(CreateChild(parent, "Button", BS_PUSHBUTTON | WS_TABSTOP, 0));
+    Subclass();
+  }
+
+  bool OnReflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override {
+    if (msg == WM_COMMAND && HIWORD(wp) == BN_CLICKED) {
+      control_.Click();
+      return true;
+    }
+    return WindowPeer::OnReflected(msg, wp, lp, result);
+  }
+};
+
+class CheckBoxWindow : public WindowPeer {
+ public:
+  using WindowPeer::WindowPeer;
+
+  void Create(HWND parent) override {
+    Adopt(CreateChild(parent, "Button", BS_AUTOCHECKBOX | WS_TABSTOP, 0));
+    Subclass();
+    UseWidgetColours(hwnd_);
+    SyncCheck();
+  }
+
+  void Changed(Prop what) override {
+    if (what == Prop::Checked)
+      SyncCheck();
+    else
+      WindowPeer::Changed(what);
+  }
+
+  bool OnReflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override {
+    if (msg == WM_COMMAND && HIWORD(wp) == BN_CLICKED) {
+      // The button has toggled its own mark; the widget toggles its state and runs the handler.
+      control_.Click();
+      SyncCheck();
+      return true;
+    }
+    return WindowPeer::OnReflected(msg, wp, lp, result);
+  }
+
+ private:
+  void SyncCheck() {
+    const WPARAM want = static_cast<CheckBox&>(control_).Checked() ? BST_CHECKED : BST_UNCHECKED;
+    if (hwnd_ && static_cast<WPARAM>(SendMessageA(hwnd_, BM_GETCHECK, 0, 0)) != want)
+      SendMessageA(hwnd_, BM_SETCHECK, want, 0);
+  }
+};
+
+// A flat button drawn by us: flat at rest, raised under the mouse, sunken while down.
+class SpeedButtonWindow : public WindowPeer {
+ public:
+  using WindowPeer::WindowPeer;
+
+  void Create(HWND parent) override {
+    Adopt(CreateChild(parent, "Button", BS_OWNERDRAW, 0));
+    Subclass();
+  }
+
+  void Changed(Prop what) override {
+    WindowPeer::Changed(what);
+    if (hwnd_ && (what == Prop::Down || what == Prop::Enabled || what == Prop::Caption))
+      InvalidateRect(hwnd_, nullptr, FALSE);
+  }
+
+  bool OnReflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override {
+    if (msg == WM_COMMAND && HIWORD(wp) == BN_CLICKED) {
+      control_.Click();
+      return true;
+    }
+    if (msg == WM_DRAWITEM) {
+      Draw(*reinterpret_cast<DRAWITEMSTRUCT*>(lp));
+      result = TRUE;
+      return true;
+    }
+    return WindowPeer::OnReflected(msg, wp, lp, result);
+  }
+
+ protected:
+  bool HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override {
+    if (msg == WM_MOUSEMOVE && !hot_) {
+      hot_ = true;
+      TRACKMOUSEEVENT tme{sizeof tme, TME_LEAVE, hwnd_, 0};
+      TrackMouseEvent(&tme);
+      InvalidateRect(hwnd_, nullptr, FALSE);
+    } else if (msg == WM_MOUSELEAVE) {
+      hot_ = false;
+      InvalidateRect(hwnd_, nullptr, FALSE);
+    }
+    return WindowPeer::HandleMessage(msg, wp, lp, result);
+  }
+
+ private:
+  void Draw(const DRAWITEMSTRUCT& di) {
+    const auto& b = static_cast<const SpeedButton&>(control_);
+    RECT rc = di.rcItem;
+    HDC dc = di.hDC;
+    FillRect(dc, &rc, backend_.BrushFor(control_.GetColor()));
+    const bool pressed = b.Down() || (di.itemState & ODS_SELECTED);
+    if (pressed)
+      DrawEdge(dc, &rc, BDR_SUNKENOUTER, BF_RECT);
+    else if ((hot_ && b.Enabled()) || !b.Flat())
+      DrawEdge(dc, &rc, BDR_RAISEDINNER, BF_RECT);
+    if (pressed) OffsetRect(&rc, 1, 1);
+    HGDIOBJ oldFont = SelectObject(dc, backend_.FontFor(control_.GetFont()));
+    SetBkMode(dc, TRANSPARENT);
+    const UINT format = DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX;
+    const int n = static_cast<int>(control_.Caption().size());
+    if (b.Enabled()) {
+      SetTextColor(dc, Backend::ToColorRef(control_.GetFont().color));
+      DrawTextA(dc, control_.Caption().c_str(), n, &rc, format);
+    } else {  // engraved grey, as disabled flat buttons look
+      RECT shadow = rc;
+      OffsetRect(&shadow, 1, 1);
+      SetTextColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
+      DrawTextA(dc, control_.Caption().c_str(), n, &shadow, format);
+      SetTextColor(dc, GetSysColor(COLOR_BTNSHADOW));
+      DrawTextA(dc, control_.Caption().c_str(), n, &rc, format);
+    }
+    SelectObject(dc, oldFont);
+  }
+
+  bool hot_ = false;
+};
+
+class ComboBoxWindow : public WindowPeer {
+ public:
+  ComboBoxWindow(Backend& b, Control& c) : WindowPeer(b, c), combo_(static_cast<ComboBox&>(c)) {}
+
+  void Create(HWND parent) override {
+    Adopt(CreateChild(parent, "ComboBox", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0));
+    Subclass();
+    SyncItems();
+    // The open list shows DropDownCount rows.
+    const LRESULT itemHeight = SendMessageA(hwnd_, CB_GETITEMHEIGHT, 0, 0);
+    const RECT r = ScaledBounds();
+    SetWindowPos(hwnd_, nullptr, 0, 0, r.right - r.left,
+                 (r.bottom - r.top) + static_cast<int>(itemHeight) * combo_.DropDownCount() + 2,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageA(hwnd_, CB_SETMINVISIBLE, combo_.DropDownCount(), 0);
+  }
+
+  void Changed(Prop what) override {
+    if (!hwnd_) return;
+    if (what == Prop::Items)
+      SyncItems();
+    else if (what == Prop::ItemIndex)
+      SyncSelection();
+    else if (what != Prop::Caption && what != Prop::Bounds)
+      WindowPeer::Changed(what);
+  }
+
+  bool OnReflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override {
+    if (msg == WM_COMMAND && HIWORD(wp) == CBN_SELCHANGE) {
+      combo_.Select(static_cast<int>(SendMessageA(hwnd_, CB_GETCURSEL, 0, 0)));
+      return true;
+    }
+    return WindowPeer::OnReflected(msg, wp, lp, result);
+  }
+
+ private:
+  void SyncItems() {
+    SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
+    SendMessageA(hwnd_, CB_RESETCONTENT, 0, 0);
+    for (const std::string& item : combo_.Items())
+      SendMessageA(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+    SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
+    SyncSelection();
+    InvalidateRect(hwnd_, nullptr, TRUE);
+  }
+  void SyncSelection() {
+    if (SendMessageA(hwnd_, CB_GETCURSEL, 0, 0) != combo_.ItemIndex())
+      SendMessageA(hwnd_, CB_SETCURSEL, static_cast<WPARAM>(combo_.ItemIndex()), 0);
+  }
+
+  ComboBox& combo_;
+};
+
+class TrackBarWindow : public WindowPeer {
+ public:
+  TrackBarWindow(Backend& b, Control& c) : WindowPeer(b, c), bar_(static_cast<TrackBar&>(c)) {}
+
+  void Create(HWND parent) override {
+    DWORD style = TBS_HORZ | TBS_ENABLESELRANGE | TBS_FIXEDLENGTH | WS_TABSTOP;
+    if (bar_.NoTicks) style |= TBS_NOTICKS;
+    Adopt(CreateChild(parent, TRACKBAR_CLASSA, style, 0));
+    Subclass();
+    SendMessageA(hwnd_, TBM_SETRANGEMIN, FALSE, bar_.Min());
+    SendMessageA(hwnd_, TBM_SETRANGEMAX, FALSE, bar_.Max());
+    SendMessageA(hwnd_, TBM_SETLINESIZE, 0, bar_.LineSize);
+    SendMessageA(hwnd_, TBM_SETPAGESIZE, 0, bar_.PageSize);
+    SendMessageA(hwnd_, TBM_SETTICFREQ, static_cast<WPARAM>(bar_.Frequency), 0);
+    SendMessageA(hwnd_, TBM_SETTHUMBLENGTH, static_cast<WPARAM>(backend_.Scale(bar_.ThumbLength)), 0);
+    SendMessageA(hwnd_, TBM_SETSEL, FALSE, MAKELPARAM(bar_.SelStart(), bar_.SelEnd()));
+    SendMessageA(hwnd_, TBM_SETPOS, TRUE, bar_.Position());
+  }
+
+  void Changed(Prop what) override {
+    if (!hwnd_) return;
+    switch (what) {
+      case Prop::Position:
+        if (SendMessageA(hwnd_, TBM_GETPOS, 0, 0) != bar_.Position()) SendMessageA(hwnd_, TBM_SETPOS, TRUE, bar_.Position());
+        break;
+      case Prop::Selection:
+        SendMessageA(hwnd_, TBM_SETSEL, TRUE, MAKELPARAM(bar_.SelStart(), bar_.SelEnd()));
+        break;
+      case Prop::Range:
+        SendMessageA(hwnd_, TBM_SETRANGEMIN, FALSE, bar_.Min());
+        SendMessageA(hwnd_, TBM_SETRANGEMAX, TRUE, bar_.Max());
+        break;
+      default:
+        WindowPeer::Changed(what);
+    }
+  }
+
+  bool OnReflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override {
+    if (msg == WM_HSCROLL) {
+      bar_.SetPosition(static_cast<int>(SendMessageA(hwnd_, TBM_GETPOS, 0, 0)));
+      return true;
+    }
+    return WindowPeer::OnReflected(msg, wp, lp, result);
+  }
+
+ private:
+  TrackBar& bar_;
+};
+
+}  // namespace
+
+std::unique_ptr<WindowPeer> MakePageControlPeer(Backend& b, Control& c) { return std::make_unique<PageControlWindow>(b, c); }
+std::unique_ptr<WindowPeer> MakeLabelPeer(Backend& b, Control& c) { return std::make_unique<LabelWindow>(b, c); }
+std::unique_ptr<WindowPeer> MakeButtonPeer(Backend& b, Control& c) { return std::make_unique<ButtonWindow>(b, c); }
+std::unique_ptr<WindowPeer> MakeSpeedButtonPeer(Backend& b, Control& c) { return std::make_unique<SpeedButtonWindow>(b, c); }
+std::unique_ptr<WindowPeer> MakeCheckBoxPeer(Backend& b, Control& c) { return std::make_unique<CheckBoxWindow>(b, c); }
+std::unique_ptr<WindowPeer> MakeComboBoxPeer(Backend& b, Control& c) { return std::make_unique<ComboBoxWindow>(b, c); }
+std::unique_ptr<WindowPeer> MakeTrackBarPeer(Backend& b, Control& c) { return std::make_unique<TrackBarWindow>(b, c); }
+
+}  // namespace widgets::win32
