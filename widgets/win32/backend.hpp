@@ -52,6 +52,8 @@ class Backend : public ApplicationPeer {
   // The screen cursor of the number (crNone and unknown numbers give nullptr).
   HCURSOR CursorHandle(Cursor c) const;
 
+  // The tooltip window that shows the controls' hints (nullptr until a control has one).
+  HWND Tooltip() const { return tooltip_; }
   // Adds, updates or removes the control's tooltip after its hint or ShowHint changed.
   void HintChanged(WindowPeer& peer);
 
