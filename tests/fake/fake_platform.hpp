@@ -2,11 +2,27 @@
 // The scriptable stand-in for the platform layer that the host unit tests link against. Tests set
 // what the "system" answers in Fake() and read back what the program asked of it.
 #include "platform/locale.hpp"
+#include "tests/fake/fake_clipboard.hpp"
+#include "tests/fake/fake_cpu.hpp"
+#include "tests/fake/fake_dialogs.hpp"
+#include "tests/fake/fake_files.hpp"
+#include "tests/fake/fake_fonts.hpp"
+#include "tests/fake/fake_network.hpp"
+#include "tests/fake/fake_shell.hpp"
+#include "tests/fake/fake_sysinfo.hpp"
 
 namespace fake {
 
 struct Platform {
   platform::FormatSettings format;
+  Clipboard clipboard;
+  Dialogs dialogs;
+  Shell shell;
+  Fonts fonts;
+  SysInfo sysinfo;
+  Network network;
+  Cpu cpu;
+  Files files;
 };
 
 // The one fake system of the test process.
