@@ -7,6 +7,14 @@
 #include "platform/locale.hpp"
 #include "platform/memory.hpp"
 #include "platform/types.hpp"
+#include "tests/fake/fake_clipboard.hpp"
+#include "tests/fake/fake_cpu.hpp"
+#include "tests/fake/fake_dialogs.hpp"
+#include "tests/fake/fake_files.hpp"
+#include "tests/fake/fake_fonts.hpp"
+#include "tests/fake/fake_network.hpp"
+#include "tests/fake/fake_shell.hpp"
+#include "tests/fake/fake_sysinfo.hpp"
 
 namespace fake {
 
@@ -16,6 +24,14 @@ struct Platform {
   int memoryReads = 0;
   // Every SetWindowTopmost call: window and whether it asked for topmost.
   std::vector<std::pair<platform::WindowHandle, bool>> topmostCalls;
+  Clipboard clipboard;
+  Dialogs dialogs;
+  Shell shell;
+  Fonts fonts;
+  SysInfo sysinfo;
+  Network network;
+  Cpu cpu;
+  Files files;
 };
 
 // The one fake system of the test process.

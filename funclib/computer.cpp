@@ -1,0 +1,130 @@
+#include "funclib/computer.hpp"
+
+#include <array>
+#include <cstring>
+#include <exception>
+#include <optional>
+
+#include "platform/network.hpp"
+#include "platform/sysinfo.hpp"
+
+namespace funclib {
+namespace {
+
+// NetBIOS commands.
+constexpr std::uint8_t kNcbEnum = 0x37;
+constexpr std::uint8_t kNcbReset = 0x32;
+constexpr std::uint8_t kNcbAdapterStatus = 0x33;
+constexpr std::uint16_t kLanaEnumSize = 256;        // LANA_ENUM: a count byte, then adapter numbers
+constexpr std::uint16_t kAdapterStatusSize = 600;   // ADAPTER_STATUS and 30 name entries
+
+std::string NetbiosError(char step, std::uint8_t code) {
+  return std::string("Error ") + step + '#' + std::to_string(code);
+}
+
+std::string FormatWinVersion(const platform::OsVersion& v) {
+  std::string text = std::to_string(v.major) + '.';
+  if (v.minor < 10) text += '0';
+  text += std::to_string(v.minor) + '.' + std::to_string(v.build & 0xFFFF) + v.servicePack;
+  return text;
+}
+
+std::string WinFamilyText(std::uint32_t platformId) {
+  switch (platformId) {
+    case 0:
+      return "Windows 3.1x (Win32s)";
+    case 1:
+      return "Windows 95/98/ME";
+    case 2:
+      return "Windows NT/2000/XP";
+    default:
+      return "Further OS (" + std::to_string(platformId) + ")";
+  }
+}
+
+// A name or directory that did not come back whole leaves its field all zero.
+template <size_t N>
+void KeepIfTerminated(bool ok, char (&field)[N]) {
+  if (!ok || !std::memchr(field, '\0', N)) std::memset(field, 0, N);
+}
+
+// The calls get one byte less than the field holds, so its last byte stays zero.
+template <size_t N>
+void ReadDirectory(std::uint32_t (*query)(char*, std::uint32_t), char (&field)[N]) {
+  const std::uint32_t size = N - 1;
+  const std::uint32_t length = query(field, size);
+  KeepIfTerminated(length != 0 && length < size, field);
+}
+
+std::string HostAddress() {
+  const platform::NetSession net;
+  if (!net.IsStarted()) return {};
+  char host[64] = {};
+  std::optional<std::string> address;
+  if (platform::QueryHostName(host, sizeof host)) address = platform::ResolveFirstAddress(host);
+  return address ? *address : std::string(1, '\0');
+}
+
+}  // namespace
+
+bool GetOrvaneInfo(TOrvane& info) {
+  info = TOrvane{};
+  try {
+    platform::OsVersion version;
+    if (platform::QueryOsVersion(version)) {
+      info.WinVersion = FormatWinVersion(version);
+      info.WinFamily = WinFamilyText(version.platformId);
+    }
+    KeepIfTerminated(platform::QueryComputerName(info.ComputerName, sizeof info.ComputerName),
+                     info.ComputerName);
+    KeepIfTerminated(platform::QueryUserName(info.UserName, sizeof info.UserName - 1), info.UserName);
+    ReadDirectory(platform::QueryTempPath, info.TempDir);
+    ReadDirectory(platform::QueryWindowsDirectory, info.WindowsDir);
+    info.MACAddress = GetMacAddress("*", 1);
+    info.IPAddress = HostAddress();
+    return true;
+  } catch (const std::exception&) {
+    return false;  // e.g. out of memory: keep what was filled
+  }
+}
+
+std::string GetMacAddress(const std::string& name, std::uint8_t groupSize) {
+  std::array<std::uint8_t, kLanaEnumSize> lanas{};
+  platform::NetbiosRequest enumerate;
+  enumerate.command = kNcbEnum;
+  enumerate.buffer = lanas.data();
+  enumerate.length = kLanaEnumSize;
+  std::uint8_t code = platform::RunNetbios(enumerate);
+  if (code != 0 || lanas[0] == 0) return NetbiosError('A', code);
+
+  platform::NetbiosRequest reset;
+  reset.command = kNcbReset;
+  reset.lana = lanas[1];
+  code = platform::RunNetbios(reset);
+  if (code != 0) return NetbiosError('B', code);
+
+  std::array<std::uint8_t, kAdapterStatusSize> status{};
+  platform::NetbiosRequest adapterStatus;
+  adapterStatus.command = kNcbAdapterStatus;
+  adapterStatus.lana = lanas[1];
+  std::memset(adapterStatus.callName, ' ', sizeof adapterStatus.callName);
+  for (size_t i = 0; i < name.size() && i < sizeof adapterStatus.callName; ++i) {
+    const char c = name[i];
+    adapterStatus.callName[i] = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+  }
+  adapterStatus.buffer = status.data();
+  adapterStatus.length = kAdapterStatusSize;
+  code = platform::RunNetbios(adapterStatus);
+  if (code != 0) return NetbiosError('C', code);
+
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string mac;
+  for (int i = 0; i < 6; ++i) {
+    mac += kHex[status[i] >> 4];
+    mac += kHex[status[i] & 0xF];
+    if (groupSize > 0 && (i + 1) % groupSize == 0 && i < 5) mac += '.';
+  }
+  return mac;
+}
+
+}  // namespace funclib

@@ -1,0 +1,32 @@
+#pragma once
+// Facts about this computer: names, directories, Windows version, IP and MAC address.
+#include <cstdint>
+#include <string>
+
+namespace funclib {
+
+// The computer-facts record. Each fixed array holds a zero-terminated text (read it with
+// FixedText) and is all zero when the fact is unavailable.
+struct TOrvane {
+  char ComputerName[16] = {};
+  char UserName[260] = {};
+  char TempDir[260] = {};     // with its trailing backslash
+  char WindowsDir[260] = {};
+  std::string WinVersion;     // "10.00.19045", with the service pack appended when there is one
+  std::string WinFamily;      // "Windows NT/2000/XP" and the like
+  std::string IPAddress;      // dotted; empty when the network cannot start, the one character of
+                              // code 0 when the host name resolves to nothing
+  std::string MACAddress;     // GetMacAddress("*", 1)
+};
+
+// Fills `info` afresh. True when every step ran; false when one failed unexpectedly, with the
+// fields before it filled.
+bool GetOrvaneInfo(TOrvane& info);
+
+// The MAC address of the first network adapter NetBIOS lists, as upper-case hexadecimal byte
+// pairs with a "." after every `groupSize` bytes (0: none). `name` (at most 16 characters, cut
+// to 16) is the NetBIOS name asked; "*" is this computer. On failure "Error A#", "Error B#" or
+// "Error C#" (enumeration, reset, adapter status) followed by NetBIOS's return code.
+std::string GetMacAddress(const std::string& name, std::uint8_t groupSize);
+
+}  // namespace funclib
