@@ -23,6 +23,11 @@ void PopupMenu::ClickItem(int i) {
   if (items_[i].onClick) items_[i].onClick();
 }
 
+void PopupMenu::Popup(int x, int y, WindowHandle owner) {
+  if (OnPopup) OnPopup(*this);
+  if (auto* peer = dynamic_cast<PopupMenuPeer*>(GetPeer())) peer->TrackAt(x, y, owner);
+}
+
 int PopupMenu::FindShortCut(const ShortCut& sc) const {
   if (sc.key == 0) return -1;
   for (size_t i = 0; i < items_.size(); ++i)

@@ -33,7 +33,19 @@ struct MenuItem {
   bool IsSeparator() const { return caption == "-"; }
 };
 
-// A context menu with short-cuts that work while its form is active.
+// Which mouse button picks an item of a popped-up menu (the other one dismisses it).
+enum class TrackButton : std::uint8_t { Left, Right };
+
+// The peer of a popup menu: shows the real menu.
+class PopupMenuPeer : public Peer {
+ public:
+  // Shows the menu at the screen point for the owner window and returns once the user picked an
+  // item (its handler has run) or dismissed the menu.
+  virtual void TrackAt(int x, int y, WindowHandle owner) = 0;
+};
+
+// A context menu with short-cuts that work while its form is active. Any component can also pop
+// it up at a screen point for a window of its own.
 class PopupMenu : public Component {
  public:
   const std::vector<MenuItem>& Items() const { return items_; }
@@ -45,8 +57,17 @@ class PopupMenu : public Component {
   // Whether short-cuts and mnemonics are invented for items that lack them.
   bool AutoHotkeys = false;
 
+  TrackButton GetTrackButton() const { return trackButton_; }
+  void SetTrackButton(TrackButton b) { trackButton_ = b; }
+  // Raised just before the menu pops up, so the owner can adjust its items.
+  std::function<void(Component& sender)> OnPopup;
+  // Raises OnPopup, then shows the menu at the screen point (x, y) for the owner window. With no
+  // peer (tests) only the event is raised.
+  void Popup(int x, int y, WindowHandle owner);
+
  private:
   std::vector<MenuItem> items_;
+  TrackButton trackButton_ = TrackButton::Right;
 };
 
 // Small icons that list views show. The backend keeps its own copy of each icon added.

@@ -4,6 +4,24 @@
 
 namespace widgets {
 
+Component::~Component() {
+  // A notification may remove others (or itself); take each one out before running it.
+  while (!freeNotifies_.empty()) {
+    FreeNotify notify = std::move(freeNotifies_.back().second);
+    freeNotifies_.pop_back();
+    if (notify) notify(*this);
+  }
+}
+
+int Component::AddFreeNotification(FreeNotify notify) {
+  freeNotifies_.emplace_back(++nextFreeKey_, std::move(notify));
+  return nextFreeKey_;
+}
+
+void Component::RemoveFreeNotification(int key) {
+  std::erase_if(freeNotifies_, [key](const auto& entry) { return entry.first == key; });
+}
+
 Control::~Control() {
   if (parent_) {
     auto& siblings = parent_->children_;

@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "widgets/types.hpp"
@@ -36,7 +37,15 @@ class Component {
   Component() = default;
   Component(const Component&) = delete;
   Component& operator=(const Component&) = delete;
-  virtual ~Component() = default;
+  // Tells every free notification, newest first, that this component is going away.
+  virtual ~Component();
+
+  // Whoever keeps a pointer to this component registers here to be told, once, when it is
+  // destroyed, and drops the pointer then. The key removes the registration again (needed when
+  // the holder dies first).
+  using FreeNotify = std::function<void(Component& destroyed)>;
+  int AddFreeNotification(FreeNotify notify);
+  void RemoveFreeNotification(int key);
 
   const std::string& Name() const { return name_; }
   void SetName(std::string_view name) { name_ = name; }
@@ -58,6 +67,8 @@ class Component {
   std::string name_;
   std::int64_t tag_ = 0;
   Peer* peer_ = nullptr;
+  std::vector<std::pair<int, FreeNotify>> freeNotifies_;
+  int nextFreeKey_ = 0;
 };
 
 enum class ControlKind : std::uint8_t {

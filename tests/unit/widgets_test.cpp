@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "widgets/button.hpp"
@@ -189,6 +190,53 @@ TEST(Timer, TicksOnlyWhileEnabled) {
   t.SetEnabled(false);
   t.Tick();
   EXPECT_EQ(ticks, 1);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Component, FreeNotificationsRunOnceAtDestructionAndCanBeRemoved) {
+  std::vector<int> told;
+  int removed = 0;
+  {
+    widgets::Timer timer;
+    timer.AddFreeNotification([&](widgets::Component& c) { told.push_back(c.Tag() == 7 ? 1 : -1); });
+    removed = timer.AddFreeNotification([&](widgets::Component&) { told.push_back(2); });
+    // A notification that removes a later one while running must not run that one.
+    int third = 0;
+    third = timer.AddFreeNotification([&](widgets::Component& c) {
+      told.push_back(3);
+      c.RemoveFreeNotification(third);
+    });
+    timer.RemoveFreeNotification(removed);
+    timer.SetTag(7);
+  }
+  EXPECT_EQ(told, (std::vector<int>{3, 1}));
+}
+
+class TrackingMenuPeer : public widgets::PopupMenuPeer {
+ public:
+  void Changed(widgets::Prop) override {}
+  void TrackAt(int x, int y, widgets::WindowHandle owner) override {
+    log->push_back("track " + std::to_string(x) + "," + std::to_string(y) + " " + std::to_string(owner));
+  }
+  std::vector<std::string>* log = nullptr;
+};
+
+TEST(PopupMenu, PopupRaisesOnPopupBeforeTheMenuShows) {
+  widgets::PopupMenu menu;
+  std::vector<std::string> log;
+  menu.OnPopup = [&](widgets::Component&) { log.push_back("popup"); };
+  menu.Popup(1, 2, 3);  // headless: the event alone
+  EXPECT_EQ(log, (std::vector<std::string>{"popup"}));
+  TrackingMenuPeer peer;
+  peer.log = &log;
+  menu.AttachPeer(&peer);
+  menu.Popup(10, 20, 99);
+  menu.AttachPeer(nullptr);
+  EXPECT_EQ(log, (std::vector<std::string>{"popup", "popup", "track 10,20 99"}));
+  EXPECT_EQ(menu.GetTrackButton(), widgets::TrackButton::Right);
 }
 
 }  // namespace
