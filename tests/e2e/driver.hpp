@@ -61,3 +61,20 @@ void ClickAt(HWND hwnd, int x, int y);
 std::vector<HWND> OtherTopWindows(DWORD pid, HWND except);
 
 }  // namespace e2e
+
+namespace e2e {
+
+// Waits until the window's thread has handled everything sent before (it may be busy in a long
+// step); false when it did not answer within the time.
+bool WaitResponsive(HWND hwnd, DWORD timeoutMs);
+// The number of items of a list view, and the text of one cell (sub 0 is the item's caption),
+// read through a buffer in the target process.
+int ListItemCount(HWND list);
+std::string RemoteListText(HANDLE process, HWND list, int item, int sub);
+// Moves the real mouse to a screen point; presses and releases its left button there.
+void MouseTo(int x, int y);
+void MouseLeftClick();
+// The visible tooltip window of the process, or nullptr.
+HWND VisibleTooltip(DWORD pid);
+
+}  // namespace e2e

@@ -12,6 +12,7 @@
 #include "tests/fake/fake_dialogs.hpp"
 #include "tests/fake/fake_files.hpp"
 #include "tests/fake/fake_fonts.hpp"
+#include "tests/fake/fake_input.hpp"
 #include "tests/fake/fake_network.hpp"
 #include "tests/fake/fake_shell.hpp"
 #include "tests/fake/fake_sysinfo.hpp"
@@ -32,6 +33,8 @@ struct Platform {
   Network network;
   Cpu cpu;
   Files files;
+  Input input;
+  Display display;
 };
 
 // The one fake system of the test process.
