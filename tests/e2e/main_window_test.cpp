@@ -18,17 +18,7 @@ class MainWindow : public ::testing::Test {
     main_ = orvane_.WaitForWindow(kMainCaption, "&Close", 15000);
     ASSERT_NE(main_, nullptr) << "no visible window captioned \"" << kMainCaption << "\"";
   }
-  // The value panel on the row of the label with this text.
-  HWND ValueOf(const std::string& label) {
-    HWND l = FindChild(main_, label, "Static");
-    if (!l) return nullptr;
-    const RECT lr = ScreenRect(l);
-    for (HWND h : Descendants(GetParent(l))) {
-      const RECT r = ScreenRect(h);
-      if (ClassName(h) == "OrvanePanel" && r.left > lr.right && std::abs(r.top - lr.top) <= 3) return h;
-    }
-    return nullptr;
-  }
+  HWND ValueOf(const std::string& label) { return ValueBeside(main_, label); }
 
   Program orvane_;
   HWND main_ = nullptr;
@@ -88,7 +78,9 @@ TEST_F(MainWindow, ClickingATabShowsItsPage) {
     for (const char* other : kPages) {
       HWND sheet = FindChild(tabs, other, "OrvaneTabSheet");
       ASSERT_NE(sheet, nullptr) << other;
-      EXPECT_EQ(IsWindowVisible(sheet) != 0, other == kPages[i]) << "after clicking " << kPages[i] << ": " << other;
+      // With no player running, the Winamp tab shows an empty page.
+      const bool shown = other == kPages[i] && i != 5;
+      EXPECT_EQ(IsWindowVisible(sheet) != 0, shown) << "after clicking " << kPages[i] << ": " << other;
     }
   }
 }
