@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <cstdlib>
 #include <cstring>
 
 #include "tests/e2e/png.hpp"
@@ -23,8 +24,9 @@ Program::~Program() {
   }
 }
 
-bool Program::Start(const std::string& exe) {
+bool Program::Start(const std::string& exe, const std::string& args) {
   std::string cmd = "\"" + WindowsPath(exe) + "\"";
+  if (!args.empty()) cmd += " " + args;
   STARTUPINFOA si{};
   si.cb = sizeof si;
   return CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi_) != 0;
@@ -106,6 +108,17 @@ std::vector<HWND> Descendants(HWND parent) {
 HWND FindChild(HWND parent, const std::string& text, const std::string& cls) {
   for (HWND h : Descendants(parent))
     if (WindowText(h) == text && (cls.empty() || ClassName(h) == cls)) return h;
+  return nullptr;
+}
+
+HWND ValueBeside(HWND main, const std::string& label) {
+  HWND l = FindChild(main, label, "Static");
+  if (!l) return nullptr;
+  const RECT lr = ScreenRect(l);
+  for (HWND h : Descendants(GetParent(l))) {
+    const RECT r = ScreenRect(h);
+    if (ClassName(h) == "OrvanePanel" && r.left > lr.right && std::abs(r.top - lr.top) <= 3) return h;
+  }
   return nullptr;
 }
 

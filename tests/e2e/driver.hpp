@@ -14,8 +14,8 @@ std::string WindowsPath(const std::string& path);
 class Program {
  public:
   ~Program();
-  // Starts the exe; false when it cannot be started.
-  bool Start(const std::string& exe);
+  // Starts the exe with the arguments; false when it cannot be started.
+  bool Start(const std::string& exe, const std::string& args = "");
   // Waits until a visible top-level window of the process has the caption and holds a child
   // with the given text (the last control to be created), so it is not caught half-built.
   HWND WaitForWindow(const std::string& caption, const std::string& lastChildText, DWORD timeoutMs);
@@ -35,6 +35,8 @@ std::string ClassName(HWND hwnd);
 std::vector<HWND> Descendants(HWND parent);
 // The first descendant with this exact window text (and class, when given), or nullptr.
 HWND FindChild(HWND parent, const std::string& text, const std::string& cls = "");
+// The value panel on the row of the label with this text, or nullptr.
+HWND ValueBeside(HWND main, const std::string& label);
 // The window's client size in pixels.
 SIZE ClientSize(HWND hwnd);
 // The screen rectangle of the window, frame included.

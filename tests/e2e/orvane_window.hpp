@@ -2,7 +2,6 @@
 // A running Orvane.exe with its main window found, for the end-to-end tests.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 
 #include "tests/e2e/e2e_env.hpp"
@@ -19,16 +18,7 @@ class OrvaneWindow : public ::testing::Test {
     ASSERT_NE(main_, nullptr) << "no visible window captioned \"" << kMainCaption << "\"";
   }
   // The value panel on the row of the label with this text.
-  HWND ValueOf(const std::string& label) {
-    HWND l = FindChild(main_, label, "Static");
-    if (!l) return nullptr;
-    const RECT lr = ScreenRect(l);
-    for (HWND h : Descendants(GetParent(l))) {
-      const RECT r = ScreenRect(h);
-      if (ClassName(h) == "OrvanePanel" && r.left > lr.right && std::abs(r.top - lr.top) <= 3) return h;
-    }
-    return nullptr;
-  }
+  HWND ValueOf(const std::string& label) { return ValueBeside(main_, label); }
 
   Program orvane_;
   HWND main_ = nullptr;

@@ -16,6 +16,7 @@
 #include "tests/fake/fake_network.hpp"
 #include "tests/fake/fake_shell.hpp"
 #include "tests/fake/fake_sysinfo.hpp"
+#include "tests/fake/fake_window.hpp"
 
 namespace fake {
 
@@ -35,6 +36,7 @@ struct Platform {
   Files files;
   Input input;
   Display display;
+  Player player;
 };
 
 // The one fake system of the test process.

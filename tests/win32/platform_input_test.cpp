@@ -31,7 +31,11 @@ TEST(PlatformInput, KeyboardMouseAndProcessorsAreReported) {
   EXPECT_GT(platform::QueryMouseButtonCount(), 0) << "the virtual display has a mouse";
   const platform::ProcessorInfo p = platform::QueryProcessorInfo();
   EXPECT_EQ(p.count, std::thread::hardware_concurrency());
+#if defined(_WIN64)
+  EXPECT_EQ(p.type, 8664u) << "a 64-bit process is told PROCESSOR_AMD_X8664";
+#else
   EXPECT_TRUE(p.type == 386 || p.type == 486 || p.type == 586) << p.type;
+#endif
 }
 
 }  // namespace
