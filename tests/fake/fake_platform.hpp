@@ -15,6 +15,7 @@
 #include "tests/fake/fake_network.hpp"
 #include "tests/fake/fake_shell.hpp"
 #include "tests/fake/fake_sysinfo.hpp"
+#include "tests/fake/fake_tray.hpp"
 
 namespace fake {
 
@@ -32,6 +33,7 @@ struct Platform {
   Network network;
   Cpu cpu;
   Files files;
+  Tray tray;
 };
 
 // The one fake system of the test process.
