@@ -65,9 +65,13 @@ TTrayCtrl::~TTrayCtrl() {
   platform::DestroyIconHandle(icon_);
   platform::DestroyIconHandle(iconDisabled_);
   platform::DestroyIconHandle(listIcon_);
+  DropPopupMenu();
+  Unlink(iconList_, iconListKey_);
+}
+
+void TTrayCtrl::DropPopupMenu() {
   if (popupMenu_ && popupMenu_->PopupComponent == this) popupMenu_->PopupComponent = nullptr;
   Unlink(popupMenu_, popupMenuKey_);
-  Unlink(iconList_, iconListKey_);
 }
 
 void TTrayCtrl::AfterLoad() {
@@ -94,17 +98,16 @@ void TTrayCtrl::SetIconList(widgets::ImageList* list) {
   UpdateIcon();
 }
 
-void TTrayCtrl::SetUseIconList(bool on) {
-  if (on == useIconList_) return;
-  useIconList_ = on;
+template <class T>
+void TTrayCtrl::StoreAndRefresh(T& field, T value) {
+  if (value == field) return;
+  field = value;
   UpdateIcon();
 }
 
-void TTrayCtrl::SetIconIndex(int index) {
-  if (index == iconIndex_) return;
-  iconIndex_ = index;
-  UpdateIcon();
-}
+void TTrayCtrl::SetUseIconList(bool on) { StoreAndRefresh(useIconList_, on); }
+
+void TTrayCtrl::SetIconIndex(int index) { StoreAndRefresh(iconIndex_, index); }
 
 void TTrayCtrl::SetTimerInterval(unsigned ms) {
   if (ms == timer_.Interval()) return;
@@ -113,31 +116,26 @@ void TTrayCtrl::SetTimerInterval(unsigned ms) {
   UpdateIcon();
 }
 
-void TTrayCtrl::SetCycleIcons(bool on) {
-  if (on == cycleIcons_) return;
-  cycleIcons_ = on;
-  SetTimerRunning(cycleIcons_ || blinkIcon_);
-  if (on) TimerTick(timer_);
-  UpdateIcon();
-}
+void TTrayCtrl::SetCycleIcons(bool on) { SetSwitch(cycleIcons_, on); }
 
-void TTrayCtrl::SetBlinkIcon(bool on) {
-  if (on == blinkIcon_) return;
-  blinkIcon_ = on;
+void TTrayCtrl::SetBlinkIcon(bool on) { SetSwitch(blinkIcon_, on); }
+
+void TTrayCtrl::SetSwitch(bool& which, bool on) {
+  if (on == which) return;
+  which = on;
   SetTimerRunning(cycleIcons_ || blinkIcon_);
-  if (on) TimerTick(timer_);
+  if (on) TimerTick(timer_);  // the first step at once
   UpdateIcon();
 }
 
 void TTrayCtrl::SetPopupMenu(widgets::PopupMenu* menu) {
   if (menu == popupMenu_) return;
-  if (popupMenu_ && popupMenu_->PopupComponent == this) popupMenu_->PopupComponent = nullptr;
-  Unlink(popupMenu_, popupMenuKey_);
+  DropPopupMenu();
   Link(popupMenu_, popupMenuKey_, menu);
 }
 
 void TTrayCtrl::SetHint(std::string_view hint) {
-  hint = hint.substr(0, std::min(hint.size(), kMaxHint));
+  hint = hint.substr(0, kMaxHint);
   if (hint == hint_) return;
   hint_.assign(hint);
   SetTip(true);  // whatever ShowHint says
@@ -162,11 +160,7 @@ bool TTrayCtrl::TipIs(bool withHint) const {
   return std::memcmp(expected, record_.szTip, sizeof expected) == 0;
 }
 
-void TTrayCtrl::SetEnabled(bool on) {
-  if (on == enabled_) return;
-  enabled_ = on;
-  UpdateIcon();
-}
+void TTrayCtrl::SetEnabled(bool on) { StoreAndRefresh(enabled_, on); }
 
 void TTrayCtrl::SetVisible(bool on) {
   if (on == visible_) return;

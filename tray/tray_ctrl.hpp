@@ -99,6 +99,11 @@ class TTrayCtrl : public widgets::Component {
   void TimerTick(widgets::Component& sender);
 
  private:
+  // Stores a property and refreshes; nothing at all when it has that value already.
+  template <class T>
+  void StoreAndRefresh(T& field, T value);
+  // Blinking and cycling: the timer runs while either is on; switching one on takes a step at once.
+  void SetSwitch(bool& which, bool on);
   void IconNotify(std::uint32_t mouseMessage);
   // Adds or removes the icon as Visible says, then refreshes.
   void ApplyVisible();
@@ -110,7 +115,8 @@ class TTrayCtrl : public widgets::Component {
   void SetTimerRunning(bool on);
   // Replaces an owned icon by a copy of `icon`, refreshes, then frees the old one.
   void ReplaceIcon(platform::IconHandle& slot, platform::IconHandle icon);
-  void Forget(widgets::Component*& ref, int& key);
+  // Forgets the menu, and that this component popped it up.
+  void DropPopupMenu();
 
   platform::NotifyIconRecord record_;
   widgets::Timer timer_;
