@@ -17,6 +17,7 @@
 #include "tests/fake/fake_shell.hpp"
 #include "tests/fake/fake_sysinfo.hpp"
 #include "tests/fake/fake_window.hpp"
+#include "tests/fake/fake_tray.hpp"
 
 namespace fake {
 
@@ -37,6 +38,7 @@ struct Platform {
   Input input;
   Display display;
   Player player;
+  Tray tray;
 };
 
 // The one fake system of the test process.

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/files.hpp"
+#include "tests/fake/fake_platform.hpp"
 #include "widgets/button.hpp"
 #include "widgets/combo_box.hpp"
 #include "widgets/components.hpp"
@@ -237,6 +239,41 @@ TEST(PopupMenu, PopupRaisesOnPopupBeforeTheMenuShows) {
   menu.AttachPeer(nullptr);
   EXPECT_EQ(log, (std::vector<std::string>{"popup", "popup", "track 10,20 99"}));
   EXPECT_EQ(menu.GetTrackButton(), widgets::TrackButton::Right);
+}
+
+TEST(ImageList, OwnsACopyOfEveryIconAndReleasesThemAll) {
+  fake::ResetFake();
+  const fake::Files& files = fake::Fake().files;
+  const platform::IconHandle source = fake::MakeIcon();
+  {
+    widgets::ImageList list;
+    RecordingPeer peer;
+    list.AttachPeer(&peer);
+    EXPECT_EQ(list.AddIcon(source), 0);
+    platform::DestroyIconHandle(source);  // the caller's handle may go at once
+    EXPECT_EQ(list.AddIcon(0), -1);
+    EXPECT_EQ(list.AddIcon(source), -1) << "a destroyed icon cannot be copied";
+    ASSERT_EQ(list.Count(), 1);
+
+    const platform::IconHandle out = list.GetIcon(0);
+    EXPECT_NE(out, list.Icons()[0]) << "the caller gets a handle of its own";
+    EXPECT_EQ(fake::OriginalIcon(out), source);
+    platform::DestroyIconHandle(out);
+    EXPECT_EQ(list.GetIcon(1), 0u);
+    EXPECT_EQ(list.GetIcon(-1), 0u);
+    EXPECT_EQ(files.liveIcons.size(), 1u);
+
+    list.Clear();
+    EXPECT_TRUE(files.liveIcons.empty());
+    EXPECT_EQ(peer.changes, (std::vector<widgets::Prop>{widgets::Prop::Items, widgets::Prop::Items}));
+    list.AttachPeer(nullptr);
+    const platform::IconHandle another = fake::MakeIcon();
+    list.AddIcon(another);
+    list.AddIcon(another);
+    platform::DestroyIconHandle(another);
+  }
+  EXPECT_TRUE(files.liveIcons.empty()) << "destruction releases every copy";
+  EXPECT_EQ(files.misusedIcons, std::vector<platform::IconHandle>{source}) << "only the copy that was refused";
 }
 
 }  // namespace
