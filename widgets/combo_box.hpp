@@ -28,7 +28,11 @@ class ComboBox : public Control {
 
   // Rows the open list shows before it scrolls.
   int DropDownCount() const { return dropDownCount_; }
-  void SetDropDownCount(int n) { dropDownCount_ = n; }
+  void SetDropDownCount(int n) {
+    if (n == dropDownCount_) return;
+    dropDownCount_ = n;
+    Changed(Prop::Options);
+  }
 
   NotifyEvent OnChange;
 

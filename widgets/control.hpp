@@ -19,6 +19,8 @@ enum class Prop : std::uint8_t {
   Caption, Bounds, Visible, Enabled, Hint, ShowHint, Font, Color, Cursor,
   Checked, Down, ItemIndex, Items, Position, Selection, Range, Interval, Picture,
   ActivePage, SmallImages, Closed,
+  Cell,     // one cell of a list (ListView::ChangedCell says which)
+  Options,  // the kind's Options record, or another look-only setting (bevels, alignment)
 };
 
 class Component;
@@ -73,7 +75,7 @@ class Component {
 
 enum class ControlKind : std::uint8_t {
   Form, PageControl, TabSheet, Panel, Label, GroupBox, Button, SpeedButton, CheckBox,
-  ComboBox, ListView, TrackBar, Image,
+  ComboBox, ListView, TrackBar, Image, BevelLine,
 };
 
 class Control : public Component {
@@ -93,6 +95,8 @@ class Control : public Component {
   const std::vector<Control*>& Children() const { return children_; }
 
   const Rect& Bounds() const { return bounds_; }
+  // A new size moves and stretches the children by their anchors: a child anchored right (or
+  // bottom) keeps its distance to that edge; anchored on both sides it grows with the parent.
   void SetBounds(const Rect& r);
 
   const std::string& Caption() const { return caption_; }
