@@ -86,7 +86,7 @@ TEST_F(MainWindow, ClickingATabShowsItsPage) {
     ASSERT_TRUE(ClickTab(orvane_.Process(), tabs, i)) << kPages[i];
     Settle(300);
     for (const char* other : kPages) {
-      HWND sheet = FindChild(tabs, other, "OrvaneTabSheet");
+      HWND sheet = FindChild(main_, other, "OrvaneTabSheet");
       ASSERT_NE(sheet, nullptr) << other;
       EXPECT_EQ(IsWindowVisible(sheet) != 0, other == kPages[i]) << "after clicking " << kPages[i] << ": " << other;
     }

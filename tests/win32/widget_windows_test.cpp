@@ -63,7 +63,7 @@ TEST_F(WidgetWindows, ListItemsReachTheListInOneBatch) {
   it.cchTextMax = sizeof buf;
   SendMessageA(hwnd, LVM_GETITEMTEXTA, 0, reinterpret_cast<LPARAM>(&it));
   EXPECT_STREQ(buf, "calulation clock freq...");
-  list.SetSubItem(0, 0, "2992.5123 MHz");
+  list.SetCell(0, 1, "2992.5123 MHz");
   SendMessageA(hwnd, LVM_GETITEMTEXTA, 0, reinterpret_cast<LPARAM>(&it));
   EXPECT_STREQ(buf, "2992.5123 MHz");
 }
