@@ -8,6 +8,19 @@ namespace widgets {
 Form::~Form() {
   if (cancelButton_) cancelButton_->RemoveFreeNotification(cancelKey_);
   if (contextMenu_) contextMenu_->RemoveFreeNotification(menuKey_);
+  for (size_t i = 0; i < components_.size(); ++i) components_[i]->RemoveFreeNotification(componentKeys_[i]);
+}
+
+void Form::AddComponent(Component& c) {
+  components_.push_back(&c);
+  componentKeys_.push_back(c.AddFreeNotification([this](Component& gone) {
+    for (size_t i = 0; i < components_.size(); ++i)
+      if (components_[i] == &gone) {
+        components_.erase(components_.begin() + static_cast<std::ptrdiff_t>(i));
+        componentKeys_.erase(componentKeys_.begin() + static_cast<std::ptrdiff_t>(i));
+        return;
+      }
+  }));
 }
 
 void Form::SetCancelButton(Button* b) {

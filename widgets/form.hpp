@@ -69,9 +69,10 @@ class Form : public Control {
   void BeginModal();
   void EndModal() { modal_ = false; }
 
-  // The non-visual parts of this form (timer, menus, image lists), in creation order.
+  // The non-visual parts of this form (timer, menus, image lists), in creation order. One that
+  // is destroyed first leaves the list.
   const std::vector<Component*>& Components() const { return components_; }
-  void AddComponent(Component& c) { components_.push_back(&c); }
+  void AddComponent(Component& c);
 
   // Closes the window; for the main form this ends the program. A modal form is hidden and its
   // modal result becomes Cancel unless it has one.
@@ -88,6 +89,7 @@ class Form : public Control {
   PopupMenu* contextMenu_ = nullptr;
   int menuKey_ = 0;
   std::vector<Component*> components_;
+  std::vector<int> componentKeys_;  // their free notifications, in the same order
   bool closed_ = false;
   bool keyPreview_ = false;
   bool modal_ = false;

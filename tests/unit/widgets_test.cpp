@@ -98,7 +98,7 @@ TEST(Control, AnchorsMoveAndStretchChildrenWithTheirParent) {
   EXPECT_EQ(right.Bounds().left, 100);
 }
 
-TEST(Form, ForgetsItsCancelButtonAndMenuWhenTheyGoFirst) {
+TEST(Form, ForgetsItsCancelButtonMenuAndComponentsWhenTheyGoFirst) {
   widgets::Form form("TTest");
   {
     widgets::Button cancel;
@@ -108,6 +108,13 @@ TEST(Form, ForgetsItsCancelButtonAndMenuWhenTheyGoFirst) {
   }
   EXPECT_EQ(form.CancelButton(), nullptr);
   EXPECT_EQ(form.ContextMenu(), nullptr);
+  widgets::Timer kept;
+  {
+    widgets::Timer gone;
+    form.AddComponent(gone);
+    form.AddComponent(kept);
+  }
+  EXPECT_EQ(form.Components(), std::vector<widgets::Component*>{&kept}) << "the destroyed component leaves the list";
   widgets::Button survivor;
   { widgets::Form gone("TGone"); gone.SetCancelButton(&survivor); }
   survivor.SetCaption("still here");  // no stale notification runs when it dies
