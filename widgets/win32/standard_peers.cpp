@@ -128,7 +128,7 @@ class LabelWindow : public WindowPeer {
       if (!static_cast<Label&>(control_).AutoSize()) WindowPeer::Changed(Prop::Bounds);
       InvalidateRect(hwnd_, nullptr, TRUE);
     }
-    if (what == Prop::Caption || what == Prop::Font || what == Prop::Options) FitText();
+    if (what == Prop::Caption || what == Prop::Font || what == Prop::Options || what == Prop::Bounds) FitText();
     if (what == Prop::Font || what == Prop::Options) UpdateWindow(hwnd_);
   }
 
