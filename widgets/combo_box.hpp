@@ -28,11 +28,7 @@ class ComboBox : public Control {
 
   // Rows the open list shows before it scrolls.
   int DropDownCount() const { return dropDownCount_; }
-  void SetDropDownCount(int n) {
-    if (n == dropDownCount_) return;
-    dropDownCount_ = n;
-    Changed(Prop::Options);
-  }
+  void SetDropDownCount(int n) { Assign(dropDownCount_, n, Prop::Options); }
 
   NotifyEvent OnChange;
 

@@ -64,6 +64,14 @@ class Component {
   void Changed(Prop what) {
     if (peer_) peer_->Changed(what);
   }
+  // Stores a new value of a property and tells the peer; a value the property already has does
+  // nothing.
+  template <class T>
+  void Assign(T& field, const T& value, Prop what) {
+    if (field == value) return;
+    field = value;
+    Changed(what);
+  }
 
  private:
   std::string name_;

@@ -10,18 +10,10 @@ class Label : public Control {
  public:
   Label() : Control(ControlKind::Label) {}
   bool AutoSize() const { return autoSize_; }
-  void SetAutoSize(bool on) {
-    if (on == autoSize_) return;
-    autoSize_ = on;
-    Changed(Prop::Options);
-  }
+  void SetAutoSize(bool on) { Assign(autoSize_, on, Prop::Options); }
   // How the text lies inside the label's bounds.
   Alignment GetAlignment() const { return alignment_; }
-  void SetAlignment(Alignment a) {
-    if (a == alignment_) return;
-    alignment_ = a;
-    Changed(Prop::Options);
-  }
+  void SetAlignment(Alignment a) { Assign(alignment_, a, Prop::Options); }
 
  private:
   bool autoSize_ = true;

@@ -32,11 +32,7 @@ ListView::~ListView() {
   if (smallImages_) smallImages_->RemoveFreeNotification(imagesKey_);
 }
 
-void ListView::SetOptions(const Options& options) {
-  if (options == options_) return;
-  options_ = options;
-  Changed(Prop::Options);
-}
+void ListView::SetOptions(const Options& options) { Assign(options_, options, Prop::Options); }
 
 void ListView::SetCell(int item, int column, std::string text) {
   if (item < 0 || item >= ItemCount() || column < 0) return;

@@ -26,7 +26,8 @@ struct ListItem {
 
 class ListView : public Control {
  public:
-  // How the list looks and behaves; the backend reads these when it makes the window.
+  // How the list looks and behaves: given before the window is made, they shape it; given later,
+  // they reach the window too.
   struct Options {
     bool readOnly = true;       // the user cannot edit the item captions
     bool rowSelect = true;      // a click selects the whole row

@@ -29,11 +29,7 @@ class PageControl : public Control {
 
   // Tabs highlight under the mouse.
   bool HotTrack() const { return hotTrack_; }
-  void SetHotTrack(bool on) {
-    if (on == hotTrack_) return;
-    hotTrack_ = on;
-    Changed(Prop::Options);
-  }
+  void SetHotTrack(bool on) { Assign(hotTrack_, on, Prop::Options); }
   // The page after (or before) the active one, wrapping round; the user's choice (OnChange).
   void SelectNextPage(bool forward);
 

@@ -21,17 +21,9 @@ class Panel : public Control {
   }
   // Space between the bevels and the caption, in pixels.
   int BorderWidth() const { return borderWidth_; }
-  void SetBorderWidth(int w) {
-    if (w == borderWidth_) return;
-    borderWidth_ = w;
-    Changed(Prop::Options);
-  }
+  void SetBorderWidth(int w) { Assign(borderWidth_, w, Prop::Options); }
   Alignment CaptionAlignment() const { return alignment_; }
-  void SetCaptionAlignment(Alignment a) {
-    if (a == alignment_) return;
-    alignment_ = a;
-    Changed(Prop::Options);
-  }
+  void SetCaptionAlignment(Alignment a) { Assign(alignment_, a, Prop::Options); }
 
  private:
   Bevel bevelInner_ = Bevel::None;
@@ -47,18 +39,10 @@ class BevelLine : public Control {
  public:
   BevelLine() : Control(ControlKind::BevelLine) {}
   BevelShape Shape() const { return shape_; }
-  void SetShape(BevelShape s) {
-    if (s == shape_) return;
-    shape_ = s;
-    Changed(Prop::Options);
-  }
+  void SetShape(BevelShape s) { Assign(shape_, s, Prop::Options); }
   // Lowered: an etched groove; Raised: a ridge.
   Bevel Style() const { return style_; }
-  void SetStyle(Bevel s) {
-    if (s == style_) return;
-    style_ = s;
-    Changed(Prop::Options);
-  }
+  void SetStyle(Bevel s) { Assign(style_, s, Prop::Options); }
 
  private:
   BevelShape shape_ = BevelShape::Box;

@@ -21,11 +21,7 @@ void TrackBar::SetPosition(int p) {
   if (OnChange) OnChange(*this);
 }
 
-void TrackBar::SetOptions(const Options& options) {
-  if (options == options_) return;
-  options_ = options;
-  Changed(Prop::Options);
-}
+void TrackBar::SetOptions(const Options& options) { Assign(options_, options, Prop::Options); }
 
 void TrackBar::SetSelection(int start, int end) {
   if (start == selStart_ && end == selEnd_) return;

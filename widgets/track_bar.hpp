@@ -7,7 +7,8 @@ namespace widgets {
 
 class TrackBar : public Control {
  public:
-  // How the bar looks and steps; the backend reads these when it makes the window.
+  // How the bar looks and steps: given before the window is made, they shape it; given later, they
+  // reach the window too.
   struct Options {
     int lineSize = 1;      // step of the arrow keys
     int pageSize = 2;      // step of Page Up / Page Down and of a click beside the thumb
