@@ -24,16 +24,20 @@ inline long KernelHandleCount() {
     PVOID object;
     ULONG access;
   };
-  std::vector<std::uint8_t> buf(1 << 16);
+  struct Table {  // SYSTEM_HANDLE_INFORMATION: the count, then the entries (aligned as they need)
+    ULONG count;
+    Entry entries[1];
+  };
+  std::vector<Table> buf(1 << 12);
   LONG status;
-  while ((status = query(16, buf.data(), static_cast<ULONG>(buf.size()), nullptr)) == static_cast<LONG>(0xC0000004))
+  while ((status = query(16, buf.data(), static_cast<ULONG>(buf.size() * sizeof(Table)), nullptr)) ==
+         static_cast<LONG>(0xC0000004))
     buf.resize(buf.size() * 2);
   if (status != 0) return -1;
-  const ULONG n = *reinterpret_cast<const ULONG*>(buf.data());
-  const auto* e = reinterpret_cast<const Entry*>(buf.data() + sizeof(ULONG));
+  const Table& table = buf.front();
   long mine = 0;
-  for (ULONG i = 0; i < n; ++i)
-    if (e[i].ownerPid == GetCurrentProcessId()) ++mine;
+  for (ULONG i = 0; i < table.count; ++i)
+    if (table.entries[i].ownerPid == GetCurrentProcessId()) ++mine;
   return mine;
 }
 
@@ -46,7 +50,8 @@ inline long GdiObjectCount() {
   PROCESS_BASIC_INFORMATION pbi{};
   if (query(GetCurrentProcess(), 0, &pbi, sizeof pbi, nullptr) != 0 || !pbi.PebBaseAddress) return -1;
   const auto* peb = reinterpret_cast<const std::uint8_t*>(pbi.PebBaseAddress);
-  const auto* table = *reinterpret_cast<const std::uint8_t* const*>(peb + 0x94);
+  // The PEB's GdiSharedHandleTable.
+  const auto* table = *reinterpret_cast<const std::uint8_t* const*>(peb + (sizeof(void*) == 8 ? 0xF8 : 0x94));
   if (!table) return -1;
   struct Entry {  // 24 bytes
     std::uint64_t object;

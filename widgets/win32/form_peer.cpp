@@ -46,8 +46,9 @@ class FormWindow : public FormPeerBase {
 
   void Changed(Prop what) override {
     if (what == Prop::Closed) {
-      if (form_.Modal())
-        PostMessageA(hwnd_, WM_NULL, 0, 0);  // wakes the modal loop, which ends and hides the form
+      if (form_.Modal()) {
+        if (hwnd_) PostMessageA(hwnd_, WM_NULL, 0, 0);  // wakes the modal loop, which ends and hides the form
+      }
       else if (hwnd_)
         DestroyWindow(hwnd_);
       return;
