@@ -1,6 +1,7 @@
 // The main window's layout: every control with its parent, bounds, caption, look and handlers.
 // Bounds are 96-dpi pixels relative to the parent (left, top, width, height).
 #include <span>
+#include <stdexcept>
 #include <string>
 
 #include "form/orvane_form.hpp"
@@ -263,7 +264,9 @@ template <class Row>
 Control& ParentOf(F& form, const Row& row) {
   if (!row.parent) return form;
   Control* parent = form.FindControl(row.parent);
-  return parent ? *parent : static_cast<Control&>(form);
+  // A parent that is not made yet (or misspelt) is a fault of the tables: never a silent fallback.
+  if (!parent) throw std::logic_error(std::string("layout: ") + row.name + " names no parent " + row.parent);
+  return *parent;
 }
 
 }  // namespace
@@ -297,17 +300,17 @@ void TFormOrvane::LoadLayout() {
   StayOnTop_Chk.SetTabOrder(1);
   StayOnTop_Chk.OnClick = bind(&F::StayOnTop_Toggle);
 
-  for (const auto& row : kPanels) {
-    Panel& p = this->*row.panel;
-    place(p, row.name, ParentOf(*this, row), row.bounds);
-    p.SetBevels(row.inner, row.outer);
-  }
   for (const auto& row : kGroups) {
     GroupBox& g = this->*row.group;
     place(g, row.name, ParentOf(*this, row), row.bounds);
     g.SetCaption(row.caption);
     g.SetFont(Font{font.name, font.height, clNavy, fsBold});
     g.SetAnchors(row.anchors);
+  }
+  for (const auto& row : kPanels) {  // after the groups: the colour sample lies in one
+    Panel& p = this->*row.panel;
+    place(p, row.name, ParentOf(*this, row), row.bounds);
+    p.SetBevels(row.inner, row.outer);
   }
   for (const auto& row : kLabels) {
     Label& l = this->*row.label;

@@ -32,8 +32,15 @@ class Dialog : public widgets::Form {
     line.SetParent(&panel);
     line.SetBounds({2, 27, 225, 2});
     line.SetShape(widgets::BevelShape::BottomLine);
+    credits.SetParent(&panel);
+    credits.SetBounds({48, 33, 160, 65});
+    credits.SetAutoSize(false);
+    credits.SetCaption("line one\r\nline two\r\nline three");
     image.SetParent(&panel);
     image.SetBounds({8, 35, 32, 32});
+    mail.SetParent(&panel);  // lies on the credits' second line
+    mail.SetBounds({48, 46, 91, 13});
+    mail.SetCaption("support@example.org");
     link.SetParent(&panel);
     link.SetBounds({48, 98, 104, 13});
     link.SetCaption("http://example.org/");
@@ -57,7 +64,7 @@ class Dialog : public widgets::Form {
   }
 
   widgets::Panel panel;
-  widgets::Label title, link;
+  widgets::Label title, credits, mail, link;
   widgets::BevelLine line;
   widgets::Image image;
   widgets::Button ok;
@@ -292,6 +299,11 @@ TEST_F(SecondForms, TheControlsOfASecondFormTakeTheirInput) {
   EXPECT_TRUE(lf.lfUnderline);
   RECT dirty;
   EXPECT_FALSE(GetUpdateRect(link, &dirty, FALSE)) << "repainted at once, nothing left to paint";
+  // Of two overlapping labels the later lies on top and gets the mouse; tab stops keep their order.
+  POINT onMail{backend_->Scale(50), backend_->Scale(50)};
+  EXPECT_EQ(ChildWindowFromPoint(Hwnd(dlg.panel), onMail), Hwnd(dlg.mail));
+  POINT onCredits{backend_->Scale(150), backend_->Scale(40)};
+  EXPECT_EQ(ChildWindowFromPoint(Hwnd(dlg.panel), onCredits), Hwnd(dlg.credits));
   backend_->Release(dlg);
 }
 

@@ -189,6 +189,13 @@ void Backend::CreateChildren(FormPeers& record, Control& parent, HWND parentHwnd
     WindowPeer* raw = peer.get();
     Adopt(record, *child, std::move(peer));
     raw->Create(parentHwnd);
+    // Windows stack siblings in creation order, the first on top; the tab order follows that list.
+    // A control that is no tab stop and holds no controls (a label, an image, a line) is lifted
+    // above the rest instead, so that of two overlapping ones the later lies on top and gets the
+    // mouse, as a layout means it; the tab stops keep their order.
+    if (HWND hwnd = raw->Hwnd(); hwnd && child->Kind() != ControlKind::TabSheet && child->Children().empty() &&
+                                 !(GetWindowLongA(hwnd, GWL_STYLE) & WS_TABSTOP))
+      SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     if (child->ShowHint() && !child->Hint().empty()) HintChanged(*raw);
     CreateChildren(record, *child, raw->ChildParent());
     raw->ChildrenCreated();

@@ -114,7 +114,7 @@ class LabelWindow : public WindowPeer {
   using WindowPeer::WindowPeer;
 
   void Create(HWND parent) override {
-    Adopt(CreateChild(parent, "Static", SS_NOTIFY | AlignStyle(), 0));
+    Adopt(CreateChild(parent, "Static", SS_NOTIFY | WS_CLIPSIBLINGS | AlignStyle(), 0));
     Subclass();
     FitText();
   }
