@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "widgets/application.hpp"
 #include "widgets/button.hpp"
 #include "widgets/combo_box.hpp"
 #include "widgets/components.hpp"
@@ -237,6 +238,19 @@ TEST(PopupMenu, PopupRaisesOnPopupBeforeTheMenuShows) {
   menu.AttachPeer(nullptr);
   EXPECT_EQ(log, (std::vector<std::string>{"popup", "popup", "track 10,20 99"}));
   EXPECT_EQ(menu.GetTrackButton(), widgets::TrackButton::Right);
+}
+
+TEST(ScreenCursors, OnlyTheTwentyThreeNumbersHaveACursor) {
+  widgets::Application app;
+  app.SetCursorHandle(widgets::crSizeAll, 0x22);
+  app.SetCursorHandle(widgets::crDefault, 0x10);
+  app.SetCursorHandle(-23, 0x23);
+  app.SetCursorHandle(1, 0x01);
+  EXPECT_EQ(app.CursorHandle(widgets::crSizeAll), 0x22u);
+  EXPECT_EQ(app.CursorHandle(widgets::crDefault), 0x10u);
+  EXPECT_EQ(app.CursorHandle(widgets::crNone), 0u);
+  EXPECT_EQ(app.CursorHandle(-23), 0u);
+  EXPECT_EQ(app.CursorHandle(1), 0u);
 }
 
 }  // namespace
