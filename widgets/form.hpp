@@ -1,6 +1,8 @@
 #pragma once
 // A top-level window. Its bounds are the client area's size; the backend places it.
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "widgets/control.hpp"
@@ -43,6 +45,13 @@ class Form : public Control {
   // The non-visual parts of this form (timer, menus, image lists), in creation order.
   const std::vector<Component*>& Components() const { return components_; }
   void AddComponent(Component& c) { components_.push_back(&c); }
+
+  // The user changed a system setting while the form is up. The area names which ("intl" for the
+  // locale settings; empty when the system does not say); the backend raises it for every form.
+  std::function<void(Form& sender, std::string_view area)> OnSettingChange;
+  void SettingChange(std::string_view area) {
+    if (OnSettingChange) OnSettingChange(*this, area);
+  }
 
   // Closes the window; for the main form this ends the program.
   void Close();
