@@ -19,8 +19,8 @@ trap 'cmake/wine/session.sh stop "$state" main' EXIT
 # PIDs in this Wine session whose program (first argument) ends with $1.
 session_pids() {
   for p in /proc/[0-9]*; do
-    tr '\0' '\n' < "$p/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX" || continue
-    tr '\0' '\n' < "$p/cmdline" 2>/dev/null | head -1 | grep -q "$1\$" && echo "${p#/proc/}"
+    { tr '\0' '\n' < "$p/environ" | grep -qx "WINEPREFIX=$WINEPREFIX"; } 2>/dev/null || continue
+    { tr '\0' '\n' < "$p/cmdline" | head -1 | grep -Eq "$1\$"; } 2>/dev/null && echo "${p#/proc/}"
   done
 }
 cpu_ns() {
@@ -40,7 +40,7 @@ for page in 5 0; do
     --gtest_filter=WinampPage.DISABLED_HoldAtTheShortestInterval > "$out" 2>&1 &
   for _ in $(seq 300); do grep -q holding "$out" && break; sleep 0.1; done
   grep -q holding "$out" || { cat "$out"; exit 1; }
-  pids="$(session_pids 'Orvane.exe') $(session_pids wineserver)"
+  pids="$(session_pids 'Orvane.exe') $(session_pids 'wineserver(32|64)?')"
   before=$(cpu_ns $pids)
   sleep 20
   after=$(cpu_ns $pids)
