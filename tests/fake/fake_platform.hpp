@@ -8,11 +8,15 @@
 #include "platform/memory.hpp"
 #include "platform/types.hpp"
 #include "tests/fake/fake_clipboard.hpp"
+#include "tests/fake/fake_clock.hpp"
 #include "tests/fake/fake_cpu.hpp"
+#include "tests/fake/fake_desktop.hpp"
+#include "tests/fake/fake_disks.hpp"
 #include "tests/fake/fake_dialogs.hpp"
 #include "tests/fake/fake_files.hpp"
 #include "tests/fake/fake_fonts.hpp"
 #include "tests/fake/fake_network.hpp"
+#include "tests/fake/fake_printers.hpp"
 #include "tests/fake/fake_shell.hpp"
 #include "tests/fake/fake_sysinfo.hpp"
 
@@ -32,6 +36,10 @@ struct Platform {
   Network network;
   Cpu cpu;
   Files files;
+  Disks disks;
+  Clock clock;
+  Desktop desktop;
+  Printers printers;
 };
 
 // The one fake system of the test process.
