@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "form/orvane_form.hpp"
+#include "form/other_page.hpp"
 #include "funclib/owner_window.hpp"
 #include "platform/window.hpp"
 
@@ -66,6 +67,9 @@ void TFormOrvane::FormCreate() {
   DiskSize_Combo.SetItemIndex(2);
   CpuIdList_Fill();
   Main_PageCtrl_Change(Main_PageCtrl);
+
+  Printers_Combo.SetItems(InstalledPrinterEntries());
+  Printers_Combo.SetItemIndex(0);  // selects nothing when there are no printers
 
   std::vector<std::string> cursors;
   for (int k = 0; k < static_cast<int>(CursorNames.size()); ++k)
