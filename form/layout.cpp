@@ -1,6 +1,7 @@
 // The main window's layout: every control with its parent, bounds, caption, look and handlers.
 // Bounds are 96-dpi pixels relative to the parent (left, top, width, height).
 #include <span>
+#include <stdexcept>
 #include <string>
 
 #include "form/orvane_form.hpp"
@@ -260,11 +261,15 @@ const MenuRow kPopupItems[] = {
     {"Close1", "&Close", {kVkQ, true}, &F::Close_Cmd},
 };
 
+// The row's parent, which an earlier row must have made; no parent named means the form. A name
+// not made yet is a fault of the tables: the control would land on the form, hidden behind the
+// page control.
 template <class Row>
 Control& ParentOf(F& form, const Row& row) {
   if (!row.parent) return form;
   Control* parent = form.FindControl(row.parent);
-  return parent ? *parent : static_cast<Control&>(form);
+  if (!parent) throw std::logic_error(std::string("layout: ") + row.name + " names the unknown parent " + row.parent);
+  return *parent;
 }
 
 }  // namespace
@@ -298,17 +303,18 @@ void TFormOrvane::LoadLayout() {
   StayOnTop_Chk.SetTabOrder(1);
   StayOnTop_Chk.OnClick = bind(&F::StayOnTop_Toggle);
 
-  for (const auto& row : kPanels) {
-    Panel& p = this->*row.panel;
-    place(p, row.name, ParentOf(*this, row), row.bounds);
-    p.SetBevels(row.inner, row.outer);
-  }
+  // Group boxes first: the colour swatch, a panel, sits inside one.
   for (const auto& row : kGroups) {
     GroupBox& g = this->*row.group;
     place(g, row.name, ParentOf(*this, row), row.bounds);
     g.SetCaption(row.caption);
     g.SetFont(Font{font.name, font.height, clNavy, fsBold});
     g.SetAnchors(row.anchors);
+  }
+  for (const auto& row : kPanels) {
+    Panel& p = this->*row.panel;
+    place(p, row.name, ParentOf(*this, row), row.bounds);
+    p.SetBevels(row.inner, row.outer);
   }
   for (const auto& row : kLabels) {
     Label& l = this->*row.label;
