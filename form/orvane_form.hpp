@@ -28,6 +28,15 @@ extern const std::array<std::string_view, 23> CursorNames;
 // Names of the system colours in the order of the colour combo's items.
 extern const std::array<std::string_view, 28> SysColorNames;
 
+// Captions of the System list's seventeen rows; row 8 is a blank separator.
+extern const std::array<std::string_view, 17> SysRowCaptions;
+// Names of the keyboard types 1 to 7, at index type - 1.
+extern const std::array<std::string_view, 7> KeyboardTypeNames;
+// Short names and descriptions of the 32 bits of the processor's feature word (CPUID leaf 1,
+// EDX), indexed by bit; the reserved bits have empty texts.
+extern const std::array<std::string_view, 32> FeatureNames;
+extern const std::array<std::string_view, 32> FeatureDescriptions;
+
 // The refresh interval in milliseconds for an item of the interval combo (0..8).
 unsigned IntervalForItem(int index);
 

@@ -27,3 +27,15 @@ std::uint32_t QueryTempPath(char* buffer, std::uint32_t size);
 std::uint32_t QueryWindowsDirectory(char* buffer, std::uint32_t size);
 
 }  // namespace platform
+
+namespace platform {
+
+// The processors as the system reports them (GetSystemInfo).
+struct ProcessorInfo {
+  std::uint32_t count = 0;  // logical processors
+  std::uint32_t type = 0;   // the processor type number: 386, 486, 586, ...
+};
+
+ProcessorInfo QueryProcessorInfo();
+
+}  // namespace platform

@@ -1,24 +1,26 @@
 #!/usr/bin/env bash
 # Builds Orvane and runs it under Wine. With no DISPLAY it starts a virtual one, saves PNG
-# screenshots into build/win32/screenshots, closes the program and exits 0.
+# screenshots into build/<tree>/screenshots, closes the program and exits 0. The 32-bit build runs
+# where the kernel can execute 32-bit code; elsewhere the 64-bit build of the same sources does.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/deps.sh
-cmake --preset win32 --log-level=WARNING > /dev/null
-cmake --build --preset win32 -j "$(nproc 2>/dev/null || echo 2)" --target Orvane orvane_shots
+tree=$(scripts/wine-arch.sh)
+cmake --preset "$tree" --log-level=WARNING > /dev/null
+cmake --build --preset "$tree" -j "$(nproc 2>/dev/null || echo 2)" --target Orvane orvane_shots
 
-state=build/win32/wine
-exe=build/win32/bin/Orvane.exe
+state=build/$tree/wine
+exe=build/$tree/bin/Orvane.exe
 if [ -n "${DISPLAY:-}" ]; then
-  eval "$(cmake/wine/session.sh prefix "$state" run)"
-  exec wine "$exe"
+  eval "$(cmake/wine/session.sh prefix "$state" run 96 "$tree")"
+  exec "$WINE" "$exe"
 fi
 
-shots=build/win32/screenshots
+shots=build/$tree/screenshots
 mkdir -p "$shots"
-cmake/wine/session.sh start "$state" run
+cmake/wine/session.sh start "$state" run 96 "$tree"
 trap 'cmake/wine/session.sh stop "$state" run' EXIT
 ORVANE_WINE_SESSION=run ORVANE_WINE_TIMEOUT=120 \
-  cmake/wine/run.sh "$state" build/win32/bin/orvane_shots.exe "$PWD/$exe" "$PWD/$shots"
+  cmake/wine/run.sh "$state" "build/$tree/bin/orvane_shots.exe" "$PWD/$exe" "$PWD/$shots"
 echo "screenshots: $(ls "$shots"/orvane-*.png | tr '\n' ' ')"

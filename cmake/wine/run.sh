@@ -15,7 +15,7 @@ fi
 # Wine's helper processes (services, the desktop) outlive the program and inherit its output.
 # Writing to a file, not to the caller's pipe, keeps CTest from waiting for them to go away.
 log=$(mktemp "$state/run.XXXXXX")
-timeout -k 5 "${ORVANE_WINE_TIMEOUT:-300}" wine "$@" </dev/null >"$log" 2>&1
+timeout -k 5 "${ORVANE_WINE_TIMEOUT:-300}" "${WINE:-wine}" "$@" </dev/null >"$log" 2>&1
 rc=$?
 cat "$log"
 rm -f "$log"

@@ -2,24 +2,41 @@
 # A private Wine session for this build: its own prefix, its own virtual X display and one
 # persistent wineserver, so tests never touch the user's Wine and never need a real screen.
 #
-#   session.sh start <state-dir> <name> [dpi]   create the prefix if needed, start Xvfb and wineserver
-#   session.sh stop  <state-dir> <name>         stop wineserver and Xvfb; nothing is left running
-#   session.sh prefix <state-dir> <name> [dpi]  only create the prefix; print its environment
+#   session.sh start <state-dir> <name> [dpi] [arch]   create the prefix if needed, start Xvfb and wineserver
+#   session.sh stop  <state-dir> <name>                stop wineserver and Xvfb; nothing is left running
+#   session.sh prefix <state-dir> <name> [dpi] [arch]  only create the prefix; print its environment
 #
-# start writes <state-dir>/<name>.env, which run.sh sources before each wine call.
+# arch is win32 (the default: 32-bit programs, through Debian's wine loader) or win64 (64-bit
+# programs through wine64 alone, for machines whose kernel cannot run 32-bit code).
+# start writes <state-dir>/<name>.env, which run.sh sources before each wine call; it names the
+# loader as $WINE.
 set -euo pipefail
 
 cmd=${1:?start|stop}
 state=$(realpath -m "${2:?state directory}")
 name=${3:?session name}
 dpi=${4:-96}
+arch=${5:-win32}
 base="$state/$name"
 envfile="$state/$name.env"
 
 wine_env() {
-  export WINEPREFIX="$base/prefix" WINEARCH=win32 WINEDEBUG=-all HOME="$base/home"
+  export WINEPREFIX="$base/prefix" WINEARCH="$arch" WINEDEBUG=-all HOME="$base/home"
   export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+  if [ "$arch" = win64 ]; then
+    # Debian's wine script prefers the 32-bit loader; a 64-bit session names wine64 itself.
+    export WINE=/usr/lib/wine/wine64 WINELOADER=/usr/lib/wine/wine64
+  else
+    export WINE=wine
+  fi
   mkdir -p "$HOME"
+}
+
+# The lines of the session's environment, for the env file and for `prefix`.
+env_lines() {
+  echo "export WINEPREFIX='$WINEPREFIX' WINEARCH=$arch WINEDEBUG=-all HOME='$HOME' WINE='$WINE'"
+  [ "$arch" = win64 ] && echo "export WINELOADER='$WINE'"
+  echo "export WINEDLLOVERRIDES='mscoree,mshtml=;winemenubuilder.exe=d'"
 }
 
 stop_session() {
@@ -41,7 +58,7 @@ make_prefix() {
   [ -f "$WINEPREFIX/.orvane-ready" ] && return 0
   rm -rf "$WINEPREFIX"
   echo "wine: creating prefix $WINEPREFIX (${dpi} dpi)" >&2
-  timeout 300 wineboot -i >/dev/null 2>&1
+  timeout 300 "$WINE" wineboot -i >/dev/null 2>&1
   local reg="$base/setup.reg"
   printf '%s\r\n' 'REGEDIT4' '' \
     '[HKEY_CURRENT_USER\Software\Wine]' '"Version"="win10"' '' \
@@ -49,7 +66,7 @@ make_prefix() {
     '[HKEY_CURRENT_USER\Software\Wine\Explorer]' '"Desktop"="Default"' '' \
     '[HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops]' '"Default"="1024x768"' '' \
     '[HKEY_CURRENT_USER\Control Panel\Desktop]' "\"LogPixels\"=dword:$(printf '%08x' "$dpi")" '' > "$reg"
-  timeout 120 wine regedit /S "$(winepath -w "$reg" 2>/dev/null)" >/dev/null 2>&1
+  timeout 120 "$WINE" regedit /S "$("$WINE" winepath -w "$reg" 2>/dev/null)" >/dev/null 2>&1
   timeout 60 wineserver -w
   # Debian's Wine does not load its own Tahoma from /usr/share/wine/fonts: copy it in.
   local fonts="$WINEPREFIX/drive_c/windows/Fonts"
@@ -80,16 +97,15 @@ case "$cmd" in
     make_prefix
     display=$(start_display)
     {
-      echo "export WINEPREFIX='$WINEPREFIX' WINEARCH=win32 WINEDEBUG=-all HOME='$HOME'"
-      echo "export WINEDLLOVERRIDES='mscoree,mshtml=;winemenubuilder.exe=d'"
+      env_lines
       echo "export DISPLAY='$display'"
     } > "$envfile"
     export DISPLAY="$display"
     # No inherited pipes: CTest waits until every holder of its pipe has gone.
     wineserver -p </dev/null >/dev/null 2>&1
     # Start Wine's services and the virtual desktop now, detached, so tests do not pay for it.
-    timeout 120 wineboot </dev/null >/dev/null 2>&1 || true
-    (setsid wine explorer.exe "/desktop=Default,1024x768" </dev/null >/dev/null 2>&1 &)
+    timeout 120 "$WINE" wineboot </dev/null >/dev/null 2>&1 || true
+    (setsid "$WINE" explorer.exe "/desktop=Default,1024x768" </dev/null >/dev/null 2>&1 &)
     echo "wine: session $name on display $display" >&2
     ;;
   stop)
@@ -98,11 +114,10 @@ case "$cmd" in
   prefix)
     mkdir -p "$base"
     make_prefix
-    echo "export WINEPREFIX='$WINEPREFIX' WINEARCH=win32 WINEDEBUG=-all HOME='$HOME'"
-    echo "export WINEDLLOVERRIDES='mscoree,mshtml=;winemenubuilder.exe=d'"
+    env_lines
     ;;
   *)
-    echo "usage: $0 start|stop|prefix <state-dir> <name> [dpi]" >&2
+    echo "usage: $0 start|stop|prefix <state-dir> <name> [dpi] [win32|win64]" >&2
     exit 2
     ;;
 esac

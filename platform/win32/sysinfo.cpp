@@ -58,3 +58,13 @@ std::uint32_t QueryWindowsDirectory(char* buffer, std::uint32_t size) {
 }
 
 }  // namespace platform
+
+namespace platform {
+
+ProcessorInfo QueryProcessorInfo() {
+  SYSTEM_INFO info{};
+  GetSystemInfo(&info);
+  return {info.dwNumberOfProcessors, info.dwProcessorType};
+}
+
+}  // namespace platform

@@ -1,5 +1,10 @@
 #include "tests/e2e/driver.hpp"
 
+#include <commctrl.h>
+
+#include <cstdlib>
+#include <cstring>
+
 #include "tests/e2e/png.hpp"
 
 namespace e2e {
@@ -19,8 +24,9 @@ Program::~Program() {
   }
 }
 
-bool Program::Start(const std::string& exe) {
+bool Program::Start(const std::string& exe, const std::string& args) {
   std::string cmd = "\"" + WindowsPath(exe) + "\"";
+  if (!args.empty()) cmd += " " + args;
   STARTUPINFOA si{};
   si.cb = sizeof si;
   return CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi_) != 0;
@@ -102,6 +108,17 @@ std::vector<HWND> Descendants(HWND parent) {
 HWND FindChild(HWND parent, const std::string& text, const std::string& cls) {
   for (HWND h : Descendants(parent))
     if (WindowText(h) == text && (cls.empty() || ClassName(h) == cls)) return h;
+  return nullptr;
+}
+
+HWND ValueBeside(HWND main, const std::string& label) {
+  HWND l = FindChild(main, label, "Static");
+  if (!l) return nullptr;
+  const RECT lr = ScreenRect(l);
+  for (HWND h : Descendants(GetParent(l))) {
+    const RECT r = ScreenRect(h);
+    if (ClassName(h) == "OrvanePanel" && r.left > lr.right && std::abs(r.top - lr.top) <= 3) return h;
+  }
   return nullptr;
 }
 
@@ -204,6 +221,85 @@ std::vector<HWND> OtherTopWindows(DWORD pid, HWND except) {
   OtherTop o{pid, except, {}};
   EnumWindows(OtherTopProc, reinterpret_cast<LPARAM>(&o));
   return o.found;
+}
+
+}  // namespace e2e
+
+namespace e2e {
+
+bool WaitResponsive(HWND hwnd, DWORD timeoutMs) {
+  DWORD_PTR result = 0;
+  return SendMessageTimeoutA(hwnd, WM_NULL, 0, 0, SMTO_NORMAL, timeoutMs, &result) != 0;
+}
+
+int ListItemCount(HWND list) {
+  DWORD_PTR count = 0;
+  if (!SendMessageTimeoutA(list, LVM_GETITEMCOUNT, 0, 0, SMTO_ABORTIFHUNG, 2000, &count)) return -1;
+  return static_cast<int>(count);
+}
+
+std::string RemoteListText(HANDLE process, HWND list, int item, int sub) {
+  constexpr SIZE_T kText = 512;
+  auto* remote = static_cast<char*>(
+      VirtualAllocEx(process, nullptr, sizeof(LVITEMA) + kText, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
+  if (!remote) return "<no remote buffer>";
+  LVITEMA lvi{};
+  lvi.iSubItem = sub;
+  lvi.pszText = remote + sizeof(LVITEMA);
+  lvi.cchTextMax = static_cast<int>(kText);
+  char text[kText] = {};
+  SIZE_T done = 0;
+  DWORD_PTR length = 0;
+  const bool ok = WriteProcessMemory(process, remote, &lvi, sizeof lvi, &done) &&
+                  SendMessageTimeoutA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(item),
+                                      reinterpret_cast<LPARAM>(remote), SMTO_ABORTIFHUNG, 2000, &length) &&
+                  ReadProcessMemory(process, remote + sizeof(LVITEMA), text, kText - 1, &done);
+  VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+  return ok ? std::string(text, strnlen(text, kText - 1)) : "<unreadable>";
+}
+
+void MouseTo(int x, int y) {
+  SetCursorPos(x, y);
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  in.mi.dx = x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+  in.mi.dy = y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+  in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  SendInput(1, &in, sizeof in);
+}
+
+void MouseLeftClick() {
+  INPUT in[2]{};
+  in[0].type = in[1].type = INPUT_MOUSE;
+  in[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  in[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(2, in, sizeof in[0]);
+}
+
+namespace {
+
+struct TipSearch {
+  DWORD pid;
+  HWND found;
+};
+
+BOOL CALLBACK TipProc(HWND hwnd, LPARAM lp) {
+  auto* s = reinterpret_cast<TipSearch*>(lp);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(hwnd, &pid);
+  if (pid == s->pid && IsWindowVisible(hwnd) && ClassName(hwnd) == TOOLTIPS_CLASSA) {
+    s->found = hwnd;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+HWND VisibleTooltip(DWORD pid) {
+  TipSearch s{pid, nullptr};
+  EnumWindows(TipProc, reinterpret_cast<LPARAM>(&s));
+  return s.found;
 }
 
 }  // namespace e2e

@@ -14,8 +14,8 @@ std::string WindowsPath(const std::string& path);
 class Program {
  public:
   ~Program();
-  // Starts the exe; false when it cannot be started.
-  bool Start(const std::string& exe);
+  // Starts the exe with the arguments; false when it cannot be started.
+  bool Start(const std::string& exe, const std::string& args = "");
   // Waits until a visible top-level window of the process has the caption and holds a child
   // with the given text (the last control to be created), so it is not caught half-built.
   HWND WaitForWindow(const std::string& caption, const std::string& lastChildText, DWORD timeoutMs);
@@ -35,6 +35,8 @@ std::string ClassName(HWND hwnd);
 std::vector<HWND> Descendants(HWND parent);
 // The first descendant with this exact window text (and class, when given), or nullptr.
 HWND FindChild(HWND parent, const std::string& text, const std::string& cls = "");
+// The value panel on the row of the label with this text, or nullptr.
+HWND ValueBeside(HWND main, const std::string& label);
 // The window's client size in pixels.
 SIZE ClientSize(HWND hwnd);
 // The screen rectangle of the window, frame included.
@@ -59,5 +61,22 @@ bool ClickTab(HANDLE process, HWND tabControl, int index);
 void ClickAt(HWND hwnd, int x, int y);
 // The visible top-level windows of the process other than `except`.
 std::vector<HWND> OtherTopWindows(DWORD pid, HWND except);
+
+}  // namespace e2e
+
+namespace e2e {
+
+// Waits until the window's thread has handled everything sent before (it may be busy in a long
+// step); false when it did not answer within the time.
+bool WaitResponsive(HWND hwnd, DWORD timeoutMs);
+// The number of items of a list view, and the text of one cell (sub 0 is the item's caption),
+// read through a buffer in the target process.
+int ListItemCount(HWND list);
+std::string RemoteListText(HANDLE process, HWND list, int item, int sub);
+// Moves the real mouse to a screen point; presses and releases its left button there.
+void MouseTo(int x, int y);
+void MouseLeftClick();
+// The visible tooltip window of the process, or nullptr.
+HWND VisibleTooltip(DWORD pid);
 
 }  // namespace e2e

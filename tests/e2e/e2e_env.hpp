@@ -8,6 +8,7 @@ namespace e2e {
 struct Env {
   std::string orvane;  // Orvane.exe (Unix or Windows path)
   std::string shots;   // directory for screenshots (Unix or Windows path)
+  std::string player;  // the stand-in player (Unix or Windows path)
 };
 Env& TheEnv();
 

@@ -4,35 +4,12 @@
 
 #include "funclib/format.hpp"
 #include "platform/locale.hpp"
-#include "tests/e2e/e2e_env.hpp"
+#include "tests/e2e/orvane_window.hpp"
 
 namespace e2e {
 namespace {
 
-const char* const kPages[] = {"Memory", "System", "Feature Flags", "Disks", "Other", "Winamp"};
-
-class MainWindow : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ASSERT_TRUE(orvane_.Start(TheEnv().orvane)) << "cannot start " << TheEnv().orvane;
-    main_ = orvane_.WaitForWindow(kMainCaption, "&Close", 15000);
-    ASSERT_NE(main_, nullptr) << "no visible window captioned \"" << kMainCaption << "\"";
-  }
-  // The value panel on the row of the label with this text.
-  HWND ValueOf(const std::string& label) {
-    HWND l = FindChild(main_, label, "Static");
-    if (!l) return nullptr;
-    const RECT lr = ScreenRect(l);
-    for (HWND h : Descendants(GetParent(l))) {
-      const RECT r = ScreenRect(h);
-      if (ClassName(h) == "OrvanePanel" && r.left > lr.right && std::abs(r.top - lr.top) <= 3) return h;
-    }
-    return nullptr;
-  }
-
-  Program orvane_;
-  HWND main_ = nullptr;
-};
+using MainWindow = OrvaneWindow;
 
 TEST_F(MainWindow, IsFixedCentredAndEndsOnClose) {
   EXPECT_EQ(ClassName(main_), "TFormOrvane");
@@ -85,10 +62,13 @@ TEST_F(MainWindow, ClickingATabShowsItsPage) {
   for (int i : {4, 1, 5, 3, 0}) {
     ASSERT_TRUE(ClickTab(orvane_.Process(), tabs, i)) << kPages[i];
     Settle(300);
+    ASSERT_TRUE(WaitResponsive(main_, 10000)) << kPages[i];  // the System page measures the clock
     for (const char* other : kPages) {
       HWND sheet = FindChild(tabs, other, "OrvaneTabSheet");
       ASSERT_NE(sheet, nullptr) << other;
-      EXPECT_EQ(IsWindowVisible(sheet) != 0, other == kPages[i]) << "after clicking " << kPages[i] << ": " << other;
+      // With no player running, the Winamp tab shows an empty page.
+      const bool shown = other == kPages[i] && i != 5;
+      EXPECT_EQ(IsWindowVisible(sheet) != 0, shown) << "after clicking " << kPages[i] << ": " << other;
     }
   }
 }

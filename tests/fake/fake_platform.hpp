@@ -15,10 +15,12 @@
 #include "tests/fake/fake_dialogs.hpp"
 #include "tests/fake/fake_files.hpp"
 #include "tests/fake/fake_fonts.hpp"
+#include "tests/fake/fake_input.hpp"
 #include "tests/fake/fake_network.hpp"
 #include "tests/fake/fake_printers.hpp"
 #include "tests/fake/fake_shell.hpp"
 #include "tests/fake/fake_sysinfo.hpp"
+#include "tests/fake/fake_window.hpp"
 
 namespace fake {
 
@@ -36,6 +38,9 @@ struct Platform {
   Network network;
   Cpu cpu;
   Files files;
+  Input input;
+  Display display;
+  Player player;
   Disks disks;
   Clock clock;
   Desktop desktop;

@@ -53,4 +53,6 @@ std::uint32_t QueryWindowsDirectory(char* buffer, std::uint32_t size) {
   return CopyPath(fake::Fake().sysinfo.windowsDirectory, buffer, size);
 }
 
+ProcessorInfo QueryProcessorInfo() { return fake::Fake().sysinfo.processors; }
+
 }  // namespace platform

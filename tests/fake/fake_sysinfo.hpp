@@ -16,6 +16,7 @@ struct SysInfo {
   std::string tempPath = "C:\\Users\\kim\\AppData\\Local\\Temp\\";  // empty: the call fails
   std::string windowsDirectory = "C:\\Windows";
   bool userNameThrows = false;  // an unexpected failure in the middle of the facts
+  platform::ProcessorInfo processors{4, 586};
 };
 
 }  // namespace fake

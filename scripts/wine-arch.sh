@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Prints the Windows build whose programs Wine can run on this machine: win32 where the kernel
+# executes 32-bit code (Wine's 32-bit loader starts), else win64 (wine64 alone). Some kernels are
+# built or booted with their 32-bit emulation switched off.
+if /usr/lib/wine/wine --version >/dev/null 2>&1; then
+  echo win32
+else
+  echo win64
+fi

@@ -1,0 +1,192 @@
+// A stand-in for the Winamp player: a small window of the player's class that answers the
+// player's messages from values it is told, so that Orvane's Winamp page can be tried and tested
+// without the real player.
+//
+//   standin_player [--key=value ...]
+//
+// Keys: version, state (1 playing, 3 paused, 0 not playing), position (ms), length (s), index
+// (playlist entry from 0), count (entries), caption (the window's caption), values (a file of
+// key=value lines, re-read while running) and log (a file that gets one line per command id or
+// seek received: "command 40158", "seek 45000"). The values file may also say hang=<ms> (the
+// window stops answering for that long, once per change of the file) and quit=1.
+// The plain transport commands act as a player would: play, pause, stop, previous and next
+// change the state and entry, a seek moves the position.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "winamp/winamp_hdrs.hpp"
+
+namespace {
+
+struct Values {
+  std::int32_t version = 0x5094;
+  std::int32_t state = winamp::kStatePlaying;
+  std::int32_t position = 0;
+  std::int32_t length = 0;
+  std::int32_t index = 0;
+  std::int32_t count = 1;
+  std::string caption = "1. Stand-in Player - Winamp";
+  std::string valuesFile, logFile;
+  DWORD hangMs = 0;
+  bool quit = false;
+};
+
+Values g;
+std::string g_lastFile;  // the values file as last read
+
+// Applies one key=value; unknown keys are ignored.
+void Apply(const std::string& line) {
+  const size_t eq = line.find('=');
+  if (eq == std::string::npos) return;
+  std::string key = line.substr(0, eq);
+  if (key.rfind("--", 0) == 0) key.erase(0, 2);
+  const std::string value = line.substr(eq + 1);
+  const auto number = static_cast<std::int32_t>(std::strtoll(value.c_str(), nullptr, 0));
+  if (key == "version") g.version = number;
+  else if (key == "state") g.state = number;
+  else if (key == "position") g.position = number;
+  else if (key == "length") g.length = number;
+  else if (key == "index") g.index = number;
+  else if (key == "count") g.count = number;
+  else if (key == "caption") g.caption = value;
+  else if (key == "values") g.valuesFile = value;
+  else if (key == "log") g.logFile = value;
+  else if (key == "hang") g.hangMs = static_cast<DWORD>(number);
+  else if (key == "quit") g.quit = number != 0;
+}
+
+// Re-reads the values file; true when its contents changed.
+bool ReloadValues() {
+  if (g.valuesFile.empty()) return false;
+  FILE* f = std::fopen(g.valuesFile.c_str(), "rb");
+  if (!f) return false;
+  std::string text;
+  char buf[4096];
+  for (size_t n; (n = std::fread(buf, 1, sizeof buf, f)) > 0;) text.append(buf, n);
+  std::fclose(f);
+  if (text == g_lastFile) return false;
+  g_lastFile = text;
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    std::string line = text.substr(start, end - start);
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    Apply(line);
+    start = end + 1;
+  }
+  return true;
+}
+
+void Log(const char* what, long long value) {
+  if (g.logFile.empty()) return;
+  if (FILE* f = std::fopen(g.logFile.c_str(), "ab")) {
+    std::fprintf(f, "%s %lld\n", what, value);
+    std::fclose(f);
+  }
+}
+
+void OnCommand(std::int32_t id) {
+  Log("command", id);
+  switch (id - winamp::kCommandBase) {
+    case 1: g.index = g.index > 0 ? g.index - 1 : 0; break;
+    case 2: g.state = winamp::kStatePlaying; break;
+    case 3:
+      if (g.state != winamp::kStateStopped)
+        g.state = g.state == winamp::kStatePaused ? winamp::kStatePlaying : winamp::kStatePaused;
+      break;
+    case 4:
+      g.state = winamp::kStateStopped;
+      g.position = 0;
+      break;
+    case 5: g.index = g.index + 1 < g.count ? g.index + 1 : g.index; break;
+    default: break;
+  }
+}
+
+LRESULT OnIpc(WPARAM wp, LPARAM lp) {
+  const auto w = static_cast<std::int32_t>(wp);
+  switch (static_cast<std::int32_t>(lp)) {
+    case winamp::kIpcGetVersion: return g.version;
+    case winamp::kIpcIsPlaying: return g.state;
+    case winamp::kIpcGetOutputTime: return w == winamp::kTimeLength ? g.length : g.position;
+    case winamp::kIpcGetListPos: return g.index;
+    case winamp::kIpcGetListLength: return g.count;
+    case winamp::kIpcJumpToTime:
+      Log("seek", w);
+      g.position = w;
+      return 0;
+    default: return 0;
+  }
+}
+
+void OnPaint(HWND hwnd) {
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(hwnd, &ps);
+  char line[160];
+  std::snprintf(line, sizeof line, "state %d   position %d ms   length %d s   entry %d of %d", g.state, g.position,
+                g.length, g.index + 1, g.count);
+  TextOutA(dc, 8, 8, line, static_cast<int>(std::strlen(line)));
+  EndPaint(hwnd, &ps);
+}
+
+// Takes the values in: the caption becomes the window's, a hang or quit is carried out.
+void Refresh(HWND hwnd) {
+  SetWindowTextA(hwnd, g.caption.c_str());
+  InvalidateRect(hwnd, nullptr, TRUE);
+  if (g.hangMs) {
+    const DWORD ms = g.hangMs;
+    g.hangMs = 0;
+    Sleep(ms);  // not answering any message meanwhile, as a hung player would
+  }
+  if (g.quit) DestroyWindow(hwnd);
+}
+
+LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case winamp::kMsgIpc: return OnIpc(wp, lp);
+    case winamp::kMsgCommand: {
+      OnCommand(static_cast<std::int32_t>(wp));
+      InvalidateRect(hwnd, nullptr, TRUE);
+      return 0;
+    }
+    case WM_TIMER:
+      if (ReloadValues()) Refresh(hwnd);
+      return 0;
+    case WM_PAINT: OnPaint(hwnd); return 0;
+    case WM_DESTROY: PostQuitMessage(0); return 0;
+    default: return DefWindowProcA(hwnd, msg, wp, lp);
+  }
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
+  for (int i = 1; i < __argc; ++i) Apply(__argv[i]);
+  ReloadValues();
+
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = WndProc;
+  wc.hInstance = instance;
+  wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+  wc.lpszClassName = winamp::kWindowClass;
+  if (!RegisterClassA(&wc)) return 1;
+  HWND hwnd = CreateWindowExA(0, winamp::kWindowClass, g.caption.c_str(), WS_OVERLAPPEDWINDOW, 40, 40, 420, 90,
+                              nullptr, nullptr, instance, nullptr);
+  if (!hwnd) return 1;
+  ShowWindow(hwnd, show);
+  SetTimer(hwnd, 1, 100, nullptr);
+  if (g.quit) DestroyWindow(hwnd);
+
+  MSG m;
+  while (GetMessageA(&m, nullptr, 0, 0) > 0) {
+    TranslateMessage(&m);
+    DispatchMessageA(&m);
+  }
+  return 0;
+}
