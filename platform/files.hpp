@@ -58,6 +58,9 @@ std::string QueryShellTypeName(const std::string& path);
 // A new icon for `path` as the shell shows it, large or small; 0 when there is none. The caller
 // owns it and frees it with DestroyIconHandle.
 IconHandle CreateShellIcon(const std::string& path, bool small);
+// A new icon with the same image as `icon`, owned by the caller (free it with DestroyIconHandle);
+// 0 when `icon` is 0 or no longer valid.
+IconHandle CopyIconHandle(IconHandle icon);
 // Frees an icon; 0 is ignored.
 void DestroyIconHandle(IconHandle icon);
 

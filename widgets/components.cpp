@@ -1,5 +1,7 @@
 #include "widgets/components.hpp"
 
+#include "platform/files.hpp"
+
 namespace widgets {
 
 void Timer::SetInterval(unsigned ms) {
@@ -35,16 +37,30 @@ int PopupMenu::FindShortCut(const ShortCut& sc) const {
   return -1;
 }
 
+ImageList::~ImageList() {
+  for (IconHandle icon : icons_) platform::DestroyIconHandle(icon);
+}
+
 int ImageList::AddIcon(IconHandle icon) {
-  icons_.push_back(icon);
+  const IconHandle copy = platform::CopyIconHandle(icon);
+  if (!copy) return -1;
+  icons_.push_back(copy);
   Changed(Prop::Items);
   return Count() - 1;
 }
 
+IconHandle ImageList::GetIcon(int index) const {
+  if (index < 0 || index >= Count()) return 0;
+  return platform::CopyIconHandle(icons_[static_cast<size_t>(index)]);
+}
+
 void ImageList::Clear() {
   if (icons_.empty()) return;
-  icons_.clear();
+  // The backend drops its copies first, while these handles are still valid.
+  std::vector<IconHandle> released;
+  released.swap(icons_);
   Changed(Prop::Items);
+  for (IconHandle icon : released) platform::DestroyIconHandle(icon);
 }
 
 }  // namespace widgets

@@ -56,6 +56,10 @@ class PopupMenu : public Component {
   int FindShortCut(const ShortCut& sc) const;
   // Whether short-cuts and mnemonics are invented for items that lack them.
   bool AutoHotkeys = false;
+  // Whether a component that shows the menu on a click of its own (a tray icon) may pop it up.
+  bool AutoPopup = true;
+  // The component that popped the menu up last; that component clears it when it goes.
+  Component* PopupComponent = nullptr;
 
   TrackButton GetTrackButton() const { return trackButton_; }
   void SetTrackButton(TrackButton b) { trackButton_ = b; }
@@ -70,13 +74,23 @@ class PopupMenu : public Component {
   TrackButton trackButton_ = TrackButton::Right;
 };
 
-// Small icons that list views show. The backend keeps its own copy of each icon added.
+// Small icons that list views and tray icons show. The list owns a copy of every icon added and
+// releases them all when it is cleared or destroyed.
 class ImageList : public Component {
  public:
+  ImageList() = default;
+  ~ImageList() override;
+
   int Count() const { return static_cast<int>(icons_.size()); }
-  // Adds a copy of the icon (the caller keeps its handle); returns its index.
+  // Adds the list's own copy of the icon (the caller keeps its handle and may destroy it at once);
+  // returns its index, or -1 when the icon cannot be copied.
   int AddIcon(IconHandle icon);
+  // A new copy of icon `index` that the caller owns (free it with platform::DestroyIconHandle);
+  // 0 when the index is outside the list.
+  IconHandle GetIcon(int index) const;
+  // Releases every icon.
   void Clear();
+  // The list's own handles, valid while the list holds them.
   const std::vector<IconHandle>& Icons() const { return icons_; }
 
  private:

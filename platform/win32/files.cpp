@@ -106,6 +106,11 @@ IconHandle CreateShellIcon(const std::string& path, bool small) {
   return reinterpret_cast<IconHandle>(info.hIcon);
 }
 
+IconHandle CopyIconHandle(IconHandle icon) {
+  if (!icon) return 0;
+  return reinterpret_cast<IconHandle>(CopyIcon(reinterpret_cast<HICON>(icon)));
+}
+
 void DestroyIconHandle(IconHandle icon) {
   if (icon) DestroyIcon(reinterpret_cast<HICON>(icon));
 }

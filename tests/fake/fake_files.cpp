@@ -4,6 +4,28 @@
 
 #include "tests/fake/fake_platform.hpp"
 
+namespace fake {
+
+platform::IconHandle MakeIcon() {
+  Files& f = Fake().files;
+  f.createdIcons.push_back(f.nextIcon++);
+  f.liveIcons.insert(f.createdIcons.back());
+  return f.createdIcons.back();
+}
+
+platform::IconHandle OriginalIcon(platform::IconHandle icon) {
+  const Files& f = Fake().files;
+  for (auto it = f.copiedFrom.find(icon); it != f.copiedFrom.end(); it = f.copiedFrom.find(icon)) icon = it->second;
+  return icon;
+}
+
+void UseIcon(platform::IconHandle icon) {
+  Files& f = Fake().files;
+  if (icon && !f.liveIcons.count(icon)) f.misusedIcons.push_back(icon);
+}
+
+}  // namespace fake
+
 namespace platform {
 
 std::uint32_t QueryFileAttributes(const std::string& path) {
@@ -79,14 +101,28 @@ int FindAssociatedProgram(const std::string& file, const std::string& directory,
 std::string QueryShellTypeName(const std::string&) { return fake::Fake().files.typeName; }
 
 IconHandle CreateShellIcon(const std::string&, bool) {
+  if (fake::Fake().files.noIcons) return 0;
+  return fake::MakeIcon();
+}
+
+IconHandle CopyIconHandle(IconHandle icon) {
   fake::Files& f = fake::Fake().files;
-  if (f.noIcons) return 0;
-  f.createdIcons.push_back(f.nextIcon++);
-  return f.createdIcons.back();
+  if (!icon) return 0;
+  if (!f.liveIcons.count(icon)) {
+    f.misusedIcons.push_back(icon);
+    return 0;
+  }
+  const IconHandle copy = fake::MakeIcon();
+  f.copiedFrom[copy] = icon;
+  return copy;
 }
 
 void DestroyIconHandle(IconHandle icon) {
-  if (icon) fake::Fake().files.destroyedIcons.push_back(icon);
+  if (!icon) return;
+  fake::UseIcon(icon);
+  fake::Files& f = fake::Fake().files;
+  f.destroyedIcons.push_back(icon);
+  f.liveIcons.erase(icon);
 }
 
 }  // namespace platform

@@ -6,6 +6,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -31,10 +32,21 @@ struct Files {
   std::vector<std::uint8_t> openModes;
   int closes = 0;
   std::vector<std::pair<std::uint64_t, std::uint32_t>> reads;  // position, count
-  std::vector<platform::IconHandle> createdIcons, destroyedIcons;
+  std::vector<platform::IconHandle> createdIcons, destroyedIcons;  // shell icons and copies alike
+  std::set<platform::IconHandle> liveIcons;                         // made and not yet destroyed
+  std::map<platform::IconHandle, platform::IconHandle> copiedFrom;  // copy -> its source
+  // Icons destroyed, copied or handed to the shell while not live (twice destroyed, never made).
+  std::vector<platform::IconHandle> misusedIcons;
   // Open files, by handle.
   std::map<platform::FileHandle, std::shared_ptr<std::FILE>> open;
   platform::FileHandle nextFile = 1;
 };
+
+// A new live icon, as if the program had loaded one.
+platform::IconHandle MakeIcon();
+// The icon that `icon` is a copy of (through any number of copies); `icon` itself if none.
+platform::IconHandle OriginalIcon(platform::IconHandle icon);
+// Records a use of `icon` that needs it live; 0 is no icon and always fine.
+void UseIcon(platform::IconHandle icon);
 
 }  // namespace fake

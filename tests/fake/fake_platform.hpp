@@ -21,6 +21,7 @@
 #include "tests/fake/fake_shell.hpp"
 #include "tests/fake/fake_sysinfo.hpp"
 #include "tests/fake/fake_window.hpp"
+#include "tests/fake/fake_tray.hpp"
 
 namespace fake {
 
@@ -41,6 +42,7 @@ struct Platform {
   Input input;
   Display display;
   Player player;
+  Tray tray;
   Disks disks;
   Clock clock;
   Desktop desktop;
