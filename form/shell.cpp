@@ -4,6 +4,7 @@
 
 #include "form/orvane_form.hpp"
 #include "form/other_page.hpp"
+#include "funclib/format.hpp"
 #include "funclib/owner_window.hpp"
 #include "platform/window.hpp"
 
@@ -40,7 +41,8 @@ TFormOrvane::TFormOrvane(widgets::Application& app) : Form("TFormOrvane"), app_(
   SetBorderIcons(widgets::biSystemMenu | widgets::biMinimize);
   SetPosition(widgets::FormPosition::ScreenCenter);
   SetColor(widgets::clBtnFace);
-  formatSettings_ = platform::GetFormatSettings();
+  formatSettings_ = funclib::UserFormatSettings();
+  OnSettingChange = [this](widgets::Form& sender, std::string_view area) { Settings_Change(sender, area); };
   LoadLayout();
 }
 
@@ -117,3 +119,12 @@ void TFormOrvane::StayOnTop_Toggle(widgets::Control&) {
 }
 
 void TFormOrvane::Close_Cmd(widgets::Control&) { Close(); }
+
+void TFormOrvane::Settings_Change(widgets::Form&, std::string_view area) {
+  // Locale changes name the area "intl" (in any case); a change that names none may be one too.
+  auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+  const std::string_view intl = "intl";
+  const bool isIntl = area.size() == intl.size() && std::equal(area.begin(), area.end(), intl.begin(),
+                                                                 [&](char a, char b) { return lower(a) == b; });
+  if (area.empty() || isIntl) formatSettings_ = funclib::UserFormatSettings();
+}
