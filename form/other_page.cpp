@@ -182,7 +182,10 @@ void TFormOrvane::OtherPage_Update() {
   set(MouPos_Panel);
 }
 
-void TFormOrvane::Cursor_Combo_Change(widgets::Control&) {}
+// Item k shows screen cursor -k; "None" and no selection show an empty picture.
+void TFormOrvane::Cursor_Combo_Change(widgets::Control&) {
+  SysCursor_Image.SetIcon(app_.CursorHandle(-Cursor_Combo.ItemIndex()));
+}
 
 void TFormOrvane::SysColor_ComboChange(widgets::Control&) {
   const int index = SysColorIndex(SysColor_Combo.ItemIndex());

@@ -6,6 +6,7 @@
 #include "form/other_page.hpp"
 #include "funclib/format.hpp"
 #include "funclib/owner_window.hpp"
+#include "funclib/window.hpp"
 #include "platform/window.hpp"
 
 namespace {
@@ -67,6 +68,8 @@ void TFormOrvane::FormCreate() {
   // raises no change event.
   UpdInterval_Combo.SetItemIndex(2);
   DiskSize_Combo.SetItemIndex(2);
+  // The drive list shows its rows in the desktop's icon-title font; the list owns the handle.
+  Disk_ListView.SetFont(widgets::FontFromHandle(funclib::GetIconTitleFont(), Disk_ListView.GetFont()));
   CpuIdList_Fill();
   Main_PageCtrl_Change(Main_PageCtrl);
 

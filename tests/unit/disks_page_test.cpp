@@ -154,6 +154,17 @@ TEST_F(DisksPage, RefillReplacesRowsAndIconsAndFreesEveryIcon) {
   EXPECT_EQ(files.destroyedIcons.size(), files.createdIcons.size()) << "the window's end frees the list's copies";
 }
 
+TEST_F(DisksPage, ListDrawsWithTheIconTitleFontItOwns) {
+  auto& f = Start();
+  const auto& fonts = fake::Fake().fonts;
+  ASSERT_EQ(fonts.created.size(), 1u);
+  ASSERT_TRUE(f.Disk_ListView.GetFont().handle);
+  EXPECT_EQ(f.Disk_ListView.GetFont().handle->Handle(), fonts.created[0]);
+  EXPECT_EQ(f.Disk_ListView.GetFont().color, widgets::clBlack) << "the list keeps its text colour";
+  form_.reset();
+  EXPECT_EQ(fonts.destroyed, fonts.created) << "freed once, with the window";
+}
+
 TEST_F(DisksPage, DriveWithoutIconGetsNoImage) {
   fake::Fake().files.noIcons = true;
   auto& f = Start();

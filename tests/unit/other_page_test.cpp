@@ -131,6 +131,20 @@ TEST_F(OtherPage, ColourItemsPaintTheSwatchWithTheirSystemColour) {
   EXPECT_NE(layout, f.SysColor_Panel.GetColor());
 }
 
+TEST_F(OtherPage, CursorItemsShowTheirScreenCursor) {
+  app_.SetCursorHandle(widgets::crDefault, 0x510);
+  app_.SetCursorHandle(widgets::crSizeAll, 0x522);
+  TFormOrvane f(app_);
+  f.FormCreate();
+  EXPECT_EQ(f.SysCursor_Image.Icon(), 0x510u) << "start-up shows cursor 0, the arrow";
+  f.Cursor_Combo.Select(1);
+  EXPECT_EQ(f.SysCursor_Image.Icon(), 0u) << "-1: None empties the picture";
+  f.Cursor_Combo.Select(22);
+  EXPECT_EQ(f.SysCursor_Image.Icon(), 0x522u);
+  f.Cursor_Combo.Select(0);
+  EXPECT_EQ(f.SysCursor_Image.Icon(), 0x510u);
+}
+
 TEST_F(OtherPage, PrinterListFollowsThePlatformFamily) {
   fake::Fake().printers.installed = {{"Laser", "LPT1:,COM2:"}};
   fake::Fake().sysinfo.version->platformId = 1;
