@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <set>
 #include <string>
 
 #include "tests/e2e/orvane_window.hpp"
@@ -150,6 +151,30 @@ TEST_F(DisksOther, OtherPageFollowsTheClockMouseAndColours) {
   PickComboItem(colours, 25);  // "Hot light": the items skip colour 25, which the system lacks
   Settle(500);
   EXPECT_EQ(centre(), GetSysColor(COLOR_HOTLIGHT)) << "the swatch shows colour 26";
+
+  // The cursor picture: empty for "-1: None", the arrow's pixels for "0: Default".
+  HWND cursors = FindChild(main_, "0: Default", "ComboBox");
+  ASSERT_NE(cursors, nullptr);
+  HWND picture = nullptr;
+  for (HWND h : Descendants(GetParent(cursors)))
+    if (ClassName(h) == "OrvaneImage") picture = h;
+  ASSERT_NE(picture, nullptr);
+  auto pictureColours = [&] {
+    const RECT p = ScreenRect(picture);
+    HDC screen = GetDC(nullptr);
+    std::set<COLORREF> seen;
+    for (int y = p.top; y < p.bottom; y += 2)
+      for (int x = p.left; x < p.right; x += 2) seen.insert(GetPixel(screen, x, y));
+    ReleaseDC(nullptr, screen);
+    return seen.size();
+  };
+  EXPECT_GT(pictureColours(), 1u) << "the arrow shows at start-up";
+  PickComboItem(cursors, 1);
+  Settle(500);
+  EXPECT_EQ(pictureColours(), 1u) << "\"None\" leaves the picture empty";
+  PickComboItem(cursors, 0);
+  Settle(500);
+  EXPECT_GT(pictureColours(), 1u);
   if (!TheEnv().shots.empty()) {
     EXPECT_TRUE(Screenshot(main_, ShotPath("e2e-other-page.png")));
   }

@@ -1,5 +1,5 @@
-// A thousand refills of the drive list on real windows leave the process holding no more kernel
-// handles and GDI objects than before: every shell icon is freed and the image list is emptied.
+// The drive list on real windows: it draws in the desktop's icon-title font, and a thousand refills
+// leave the process holding no more kernel handles and GDI objects than before.
 #include "tests/win32/handle_counts.hpp"
 #include "tests/win32/win32_fixture.hpp"
 
@@ -24,6 +24,16 @@ TEST_F(DiskFill, AThousandFillsLeaveNoHandleBehind) {
   EXPECT_EQ(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0), rows);
   const auto images = reinterpret_cast<HIMAGELIST>(SendMessageA(list, LVM_GETIMAGELIST, LVSIL_SMALL, 0));
   EXPECT_EQ(ImageList_GetImageCount(images), rows) << "one icon per row";
+}
+
+TEST_F(DiskFill, ListDrawsInTheIconTitleFont) {
+  LOGFONTA want{}, got{};
+  ASSERT_TRUE(SystemParametersInfoA(SPI_GETICONTITLELOGFONT, sizeof want, &want, 0));
+  const auto font = reinterpret_cast<HFONT>(SendMessageA(Hwnd(form_->Disk_ListView), WM_GETFONT, 0, 0));
+  ASSERT_NE(font, nullptr);
+  ASSERT_EQ(GetObjectA(font, sizeof got, &got), static_cast<int>(sizeof got));
+  EXPECT_STREQ(got.lfFaceName, want.lfFaceName);
+  EXPECT_EQ(got.lfHeight, want.lfHeight);
 }
 
 }  // namespace
