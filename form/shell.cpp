@@ -3,8 +3,10 @@
 #include <algorithm>
 
 #include "form/orvane_form.hpp"
+#include "form/other_page.hpp"
 #include "funclib/format.hpp"
 #include "funclib/owner_window.hpp"
+#include "funclib/window.hpp"
 #include "platform/window.hpp"
 
 namespace {
@@ -66,8 +68,13 @@ void TFormOrvane::FormCreate() {
   // raises no change event.
   UpdInterval_Combo.SetItemIndex(2);
   DiskSize_Combo.SetItemIndex(2);
+  // The drive list shows its rows in the desktop's icon-title font; the list owns the handle.
+  Disk_ListView.SetFont(widgets::FontFromHandle(funclib::GetIconTitleFont(), Disk_ListView.GetFont()));
   CpuIdList_Fill();
   Main_PageCtrl_Change(Main_PageCtrl);
+
+  Printers_Combo.SetItems(InstalledPrinterEntries());
+  Printers_Combo.SetItemIndex(0);  // selects nothing when there are no printers
 
   std::vector<std::string> cursors;
   for (int k = 0; k < static_cast<int>(CursorNames.size()); ++k)

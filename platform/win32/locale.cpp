@@ -9,8 +9,8 @@ namespace {
 // character the code page cannot hold (the narrow no-break space of several European locales)
 // becomes a blank, where GetLocaleInfoA would give "?".
 void ReadLocaleText(LCTYPE what, std::string& out) {
-  wchar_t wide[16];
-  const int n = GetLocaleInfoW(LOCALE_USER_DEFAULT, what, wide, 16);
+  wchar_t wide[96];  // names are at most 80 characters
+  const int n = GetLocaleInfoW(LOCALE_USER_DEFAULT, what, wide, 96);
   if (n <= 0) return;  // keep the default
   out.clear();
   // The UTF-8 code page holds every character and takes no default-character arguments.
@@ -36,6 +36,10 @@ FormatSettings GetFormatSettings() {
   ReadLocaleText(LOCALE_STHOUSAND, fs.thousandSeparator);
   ReadLocaleText(LOCALE_SDECIMAL, fs.decimalSeparator);
   ReadLocaleText(LOCALE_STIME, fs.timeSeparator);
+  // The system numbers its weekday names from Monday; ours start on Sunday.
+  ReadLocaleText(LOCALE_SABBREVDAYNAME7, fs.shortDayNames[0]);
+  for (int d = 1; d < 7; ++d) ReadLocaleText(LOCALE_SABBREVDAYNAME1 + d - 1, fs.shortDayNames[d]);
+  for (int m = 0; m < 12; ++m) ReadLocaleText(LOCALE_SMONTHNAME1 + m, fs.longMonthNames[m]);
   return fs;
 }
 

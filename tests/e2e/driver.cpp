@@ -302,4 +302,10 @@ HWND VisibleTooltip(DWORD pid) {
   return s.found;
 }
 
+void PickComboItem(HWND combo, int index) {
+  SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  PostMessageA(GetParent(combo), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(combo));
+}
+
 }  // namespace e2e

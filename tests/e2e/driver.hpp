@@ -78,5 +78,7 @@ void MouseTo(int x, int y);
 void MouseLeftClick();
 // The visible tooltip window of the process, or nullptr.
 HWND VisibleTooltip(DWORD pid);
+// Picks an item of a drop-down list as the user would: selects it and tells its owner.
+void PickComboItem(HWND combo, int index);
 
 }  // namespace e2e

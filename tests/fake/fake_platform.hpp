@@ -8,12 +8,16 @@
 #include "platform/memory.hpp"
 #include "platform/types.hpp"
 #include "tests/fake/fake_clipboard.hpp"
+#include "tests/fake/fake_clock.hpp"
 #include "tests/fake/fake_cpu.hpp"
+#include "tests/fake/fake_desktop.hpp"
+#include "tests/fake/fake_disks.hpp"
 #include "tests/fake/fake_dialogs.hpp"
 #include "tests/fake/fake_files.hpp"
 #include "tests/fake/fake_fonts.hpp"
 #include "tests/fake/fake_input.hpp"
 #include "tests/fake/fake_network.hpp"
+#include "tests/fake/fake_printers.hpp"
 #include "tests/fake/fake_shell.hpp"
 #include "tests/fake/fake_sysinfo.hpp"
 #include "tests/fake/fake_window.hpp"
@@ -40,6 +44,10 @@ struct Platform {
   Display display;
   Player player;
   Tray tray;
+  Disks disks;
+  Clock clock;
+  Desktop desktop;
+  Printers printers;
 };
 
 // The one fake system of the test process.

@@ -1,5 +1,8 @@
 // Every control of the main window is a real window of the expected class, with its caption, its
 // parent and, at 96 dpi, its bounds.
+#include <utility>
+#include <vector>
+
 #include "tests/win32/win32_fixture.hpp"
 
 namespace win32_tests {
@@ -27,7 +30,70 @@ const char* ExpectedClass(ControlKind kind) {
   return "?";
 }
 
+// Where each control belongs, written down apart from the layout tables: a parent that the tables
+// and the windows got wrong together must still fail here. "" is the main window.
+const std::pair<const char*, std::vector<const char*>> kExpectedChildren[] = {
+    {"", {"Main_PageCtrl", "StayOnTop_Chk", "UpdInterval_Combo", "About_Btn", "Tray_Btn", "Close_Btn"}},
+    {"Main_PageCtrl", {"Mem_Sheet", "Sys_Sheet", "hWnd_Sheet", "Disk_Sheet", "Misc_Sheet", "Winamp_Sheet"}},
+    {"Mem_Sheet", {"Mem_Panel"}},
+    {"Mem_Panel",
+     {"RamSize_Label", "RamSize_Panel", "RamUsed_Label", "RamUsed_Panel", "RamFree_Label", "RamFree_Panel",
+      "MemLoad_Label", "MemLoad_Panel", "SwpSize_Label", "SwpSize_Panel", "SwpUsed_Label", "SwpUsed_Panel",
+      "SwpFree_Label", "SwpFree_Panel", "VirtualSize_Label", "VirtualSize_Panel", "VirtualUsed_Label",
+      "VirtualUsed_Panel", "RamMes_Label", "RamMes_Panel", "RamResetMes_Spd", "SwpMes_Label", "SwpMes_Panel",
+      "SwpResetMes_Spd", "TotMes_Label", "TotMes_Panel", "TotResetMes_Spd"}},
+    {"Sys_Sheet", {"Sys_ListView"}},
+    {"hWnd_Sheet", {"CpuId_ListView"}},
+    {"Disk_Sheet", {"Disk_Panel"}},
+    {"Disk_Panel", {"Disk_ListView", "DiskUpdate_Btn", "SizeIn_Label", "DiskSize_Combo"}},
+    {"Misc_Sheet", {"Time_Grp", "Misc_Grp", "SysCursor_Grp"}},
+    {"Time_Grp", {"UpTime_Label", "UpTime_Panel", "CurTime_Label", "CurTime_Panel", "CompStart_Label", "CompStart_Panel"}},
+    {"Misc_Grp",
+     {"SysColor_Label", "SysColor_Panel", "SysColor_Combo", "Printers_Label", "Printers_Combo", "MouPos_Label",
+      "MouPos_Panel"}},
+    {"SysCursor_Grp", {"Cursor_Label", "SysCursor_Image", "Cursor_Combo"}},
+    {"Winamp_Sheet", {"Winamp_GrpBox"}},
+    {"Winamp_GrpBox",
+     {"WaVers_Label", "WaVers_Panel", "CurAction_Label", "CurAction_Panel", "WaCaption_Label", "WaCaption_Panel",
+      "SongTitle_Label", "Song_Panel", "SongPos_Label", "SongPos_Panel", "PLPos1_Label", "PLPos_Panel",
+      "Winamp_TrackBar", "Prev_SpdBtn", "Play_SpdBtn", "Pause_SpdBtn", "Stop_SpdBtn", "Next_SpdBtn"}},
+};
+
 using Layout = RealWindow;
+
+TEST_F(Layout, EveryControlSitsInItsOwnParentWindow) {
+  size_t checked = 0;
+  for (const auto& [parentName, children] : kExpectedChildren) {
+    const widgets::Control* parent = *parentName ? form_->FindControl(parentName) : form_.get();
+    ASSERT_NE(parent, nullptr) << parentName;
+    for (const char* name : children) {
+      SCOPED_TRACE(name);
+      const widgets::Control* c = form_->FindControl(name);
+      ASSERT_NE(c, nullptr);
+      EXPECT_EQ(c->Parent(), parent);
+      // The sheets' windows lie beside their tab strip, in the main window.
+      const bool sheet = c->Kind() == ControlKind::TabSheet;
+      EXPECT_EQ(GetParent(Hwnd(*c)), sheet ? main_ : Hwnd(*parent))
+          << "window parent, expected " << (*parentName && !sheet ? parentName : "the main window");
+      ++checked;
+    }
+  }
+  EXPECT_EQ(checked, 85u) << "every control of the layout has an expected parent";
+}
+
+TEST_F(Layout, ColourSwatchShowsInsideItsGroup) {
+  backend_->Show(*form_);
+  form_->Main_PageCtrl.SetActivePageIndex(4);
+  HWND swatch = Hwnd(form_->SysColor_Panel);
+  EXPECT_TRUE(IsWindowVisible(swatch));
+  RECT group, r;
+  GetWindowRect(Hwnd(form_->Misc_Grp), &group);
+  GetWindowRect(swatch, &r);
+  EXPECT_EQ(r.left - group.left, 136);
+  EXPECT_EQ(r.top - group.top, 20);
+  POINT centre{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+  EXPECT_EQ(WindowFromPoint(centre), swatch) << "nothing covers the swatch";
+}
 
 TEST_F(Layout, EveryControlIsARealChildWindowWithItsClassCaptionAndBounds) {
   ASSERT_EQ(backend_->Dpi(), 96) << "this test reads bounds at 96 dpi";

@@ -1,0 +1,11 @@
+#include "tests/fake/fake_clock.hpp"
+
+#include "tests/fake/fake_platform.hpp"
+
+namespace platform {
+
+std::uint64_t QueryTickCount() { return fake::Fake().clock.tickCount; }
+
+LocalDateTime QueryLocalTime() { return fake::Fake().clock.localTime; }
+
+}  // namespace platform
