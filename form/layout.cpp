@@ -1,6 +1,7 @@
 // The main window's layout: every control with its parent, bounds, caption, look and handlers.
 // Bounds are 96-dpi pixels relative to the parent (left, top, width, height).
 #include <span>
+#include <stdexcept>
 #include <string>
 
 #include "form/orvane_form.hpp"
@@ -127,6 +128,7 @@ const ValuePanelRow kValuePanels[] = {
     {"PLPos_Panel", &F::PLPos_Panel, "Winamp_GrpBox", 128, 117, 197},
 };
 
+// Push buttons show their text in the system's button-text colour.
 struct ButtonRow {
   const char* name;
   Button F::*button;
@@ -134,16 +136,14 @@ struct ButtonRow {
   Rect bounds;
   const char* caption;
   int tabOrder;
-  Color fontColor;
   bool cancel;
   NotifyHandler onClick;
 };
 const ButtonRow kButtons[] = {
-    {"About_Btn", &F::About_Btn, nullptr, {184, 304, 57, 21}, "&About", 4, clWindowText, false, &F::About_Open},
-    {"Tray_Btn", &F::Tray_Btn, nullptr, {248, 304, 57, 21}, "&Tray", 3, clWindowText, false, &F::MinimizeTray_Cmd},
-    {"Close_Btn", &F::Close_Btn, nullptr, {312, 304, 57, 21}, "&Close", 2, clWindowText, true, &F::Close_Cmd},
-    {"DiskUpdate_Btn", &F::DiskUpdate_Btn, "Disk_Panel", {8, 212, 78, 21}, "&Update", -1, clBlack, false,
-     &F::DiskUpd_Cmd},
+    {"About_Btn", &F::About_Btn, nullptr, {184, 304, 57, 21}, "&About", 4, false, &F::About_Open},
+    {"Tray_Btn", &F::Tray_Btn, nullptr, {248, 304, 57, 21}, "&Tray", 3, false, &F::MinimizeTray_Cmd},
+    {"Close_Btn", &F::Close_Btn, nullptr, {312, 304, 57, 21}, "&Close", 2, true, &F::Close_Cmd},
+    {"DiskUpdate_Btn", &F::DiskUpdate_Btn, "Disk_Panel", {8, 212, 78, 21}, "&Update", -1, false, &F::DiskUpd_Cmd},
 };
 
 struct SpeedButtonRow {
@@ -264,7 +264,9 @@ template <class Row>
 Control& ParentOf(F& form, const Row& row) {
   if (!row.parent) return form;
   Control* parent = form.FindControl(row.parent);
-  return parent ? *parent : static_cast<Control&>(form);
+  // A parent that is not made yet (or misspelt) is a fault of the tables: never a silent fallback.
+  if (!parent) throw std::logic_error(std::string("layout: ") + row.name + " names no parent " + row.parent);
+  return *parent;
 }
 
 }  // namespace
@@ -298,17 +300,17 @@ void TFormOrvane::LoadLayout() {
   StayOnTop_Chk.SetTabOrder(1);
   StayOnTop_Chk.OnClick = bind(&F::StayOnTop_Toggle);
 
-  for (const auto& row : kPanels) {
-    Panel& p = this->*row.panel;
-    place(p, row.name, ParentOf(*this, row), row.bounds);
-    p.SetBevels(row.inner, row.outer);
-  }
   for (const auto& row : kGroups) {
     GroupBox& g = this->*row.group;
     place(g, row.name, ParentOf(*this, row), row.bounds);
     g.SetCaption(row.caption);
     g.SetFont(Font{font.name, font.height, clNavy, fsBold});
     g.SetAnchors(row.anchors);
+  }
+  for (const auto& row : kPanels) {  // after the groups: the colour sample lies in one
+    Panel& p = this->*row.panel;
+    place(p, row.name, ParentOf(*this, row), row.bounds);
+    p.SetBevels(row.inner, row.outer);
   }
   for (const auto& row : kLabels) {
     Label& l = this->*row.label;
@@ -336,7 +338,6 @@ void TFormOrvane::LoadLayout() {
     place(b, row.name, ParentOf(*this, row), row.bounds);
     b.SetCaption(row.caption);
     b.SetTabOrder(row.tabOrder);
-    b.SetFontColor(row.fontColor);
     b.SetCancel(row.cancel);
     if (row.cancel) SetCancelButton(&b);
     b.OnClick = bind(row.onClick);
@@ -375,7 +376,9 @@ void TFormOrvane::LoadLayout() {
     ListView& l = this->*row.list;
     place(l, row.name, ParentOf(*this, row), row.bounds);
     l.SetColumns({row.columns.begin(), row.columns.end()});
-    l.ColumnDrag = row.columnDrag;
+    ListView::Options options;
+    options.columnDrag = row.columnDrag;
+    l.SetOptions(options);
     l.SetFontColor(row.fontColor);
     l.SetAnchors(row.anchors);
     l.SetColor(SystemColor(5));
@@ -387,11 +390,7 @@ void TFormOrvane::LoadLayout() {
 
   place(Winamp_TrackBar, "Winamp_TrackBar", Winamp_GrpBox, {24, 160, 297, 20});
   Winamp_TrackBar.SetRange(0, 1000);
-  Winamp_TrackBar.LineSize = 10;
-  Winamp_TrackBar.PageSize = 50;
-  Winamp_TrackBar.Frequency = 10;
-  Winamp_TrackBar.NoTicks = true;
-  Winamp_TrackBar.ThumbLength = 15;
+  Winamp_TrackBar.SetOptions({.lineSize = 10, .pageSize = 50, .frequency = 10, .noTicks = true, .thumbLength = 15});
   Winamp_TrackBar.SetSelection(0, 0);
   Winamp_TrackBar.SetAnchors(kLeftTopRight);
   Winamp_TrackBar.OnChange = bind(&F::Winamp_TrackBar_Change);

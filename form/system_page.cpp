@@ -122,7 +122,7 @@ void TFormOrvane::SysList_Fill() {
   app_.SetScreenCursor(widgets::crHourGlass);
   const double hz = funclib::MeasureCpuClock(kClockMilliseconds, true);
   if (Sys_ListView.ItemCount() > 0 && !Sys_ListView.Items()[0].subItems.empty())
-    Sys_ListView.SetSubItem(0, 0, ClockText(hz, formatSettings_));
+    Sys_ListView.SetCell(0, 1, ClockText(hz, formatSettings_));
   app_.SetScreenCursor(widgets::crDefault);
 }
 

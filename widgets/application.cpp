@@ -1,5 +1,7 @@
 #include "widgets/application.hpp"
 
+#include "widgets/form.hpp"
+
 namespace widgets {
 
 void Application::SetTitle(std::string_view title) {
@@ -15,6 +17,27 @@ void Application::SetScreenCursor(Cursor c) {
 
 void Application::ProcessMessages() {
   if (peer_) peer_->ProcessMessages();
+}
+
+void Application::ShowForm(Form& form) {
+  form.SetVisible(true);
+  if (peer_)
+    peer_->ShowForm(form);
+  else
+    form.Shown();
+}
+
+int Application::ShowModal(Form& form) {
+  form.BeginModal();
+  struct EndModal {  // the form leaves the modal state even when a handler throws
+    Form& f;
+    ~EndModal() { f.EndModal(); }
+  } end{form};
+  if (peer_)
+    peer_->RunModal(form);
+  else
+    form.Shown();
+  return form.GetModalResult();
 }
 
 }  // namespace widgets

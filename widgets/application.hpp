@@ -7,11 +7,18 @@
 
 namespace widgets {
 
+class Form;
+
 class ApplicationPeer {
  public:
   virtual ~ApplicationPeer() = default;
   virtual void ScreenCursorChanged() = 0;
   virtual void ProcessMessages() = 0;
+  // Makes the form's windows if it has none yet and shows it.
+  virtual void ShowForm(Form& form) = 0;
+  // Makes the form's windows if need be, shows it above the other forms, which take no input
+  // meanwhile, and returns once the form's modal result is set (Close sets Cancel).
+  virtual void RunModal(Form& form) = 0;
 };
 
 class Application {
@@ -35,6 +42,12 @@ class Application {
 
   // Handles the window messages that are waiting, then returns.
   void ProcessMessages();
+
+  // Shows a form (a second window); the main form keeps running.
+  void ShowForm(Form& form);
+  // Shows the form modally and returns its modal result once it is closed. Headless (no
+  // backend), the form's OnShow runs and whatever result it leaves is returned.
+  int ShowModal(Form& form);
 
   void AttachPeer(ApplicationPeer* peer) { peer_ = peer; }
 

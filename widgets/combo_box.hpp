@@ -28,7 +28,7 @@ class ComboBox : public Control {
 
   // Rows the open list shows before it scrolls.
   int DropDownCount() const { return dropDownCount_; }
-  void SetDropDownCount(int n) { dropDownCount_ = n; }
+  void SetDropDownCount(int n) { Assign(dropDownCount_, n, Prop::Options); }
 
   NotifyEvent OnChange;
 

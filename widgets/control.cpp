@@ -42,8 +42,17 @@ void Control::SetParent(Control* parent) {
 
 void Control::SetBounds(const Rect& r) {
   if (bounds_ == r) return;
+  const int dw = r.width - bounds_.width, dh = r.height - bounds_.height;
   bounds_ = r;
   Changed(Prop::Bounds);
+  if (dw == 0 && dh == 0) return;
+  for (Control* child : children_) {
+    Rect b = child->bounds_;
+    const std::uint8_t a = child->anchors_;
+    if (a & akRight) ((a & akLeft) ? b.width : b.left) += dw;
+    if (a & akBottom) ((a & akTop) ? b.height : b.top) += dh;
+    child->SetBounds(b);
+  }
 }
 
 void Control::SetCaption(std::string_view text) {

@@ -19,6 +19,8 @@ enum class Prop : std::uint8_t {
   Caption, Bounds, Visible, Enabled, Hint, ShowHint, Font, Color, Cursor,
   Checked, Down, ItemIndex, Items, Position, Selection, Range, Interval, Picture,
   ActivePage, SmallImages, Closed,
+  Cell,     // one cell of a list (ListView::ChangedCell says which)
+  Options,  // the kind's Options record, or another look-only setting (bevels, alignment)
 };
 
 class Component;
@@ -62,6 +64,14 @@ class Component {
   void Changed(Prop what) {
     if (peer_) peer_->Changed(what);
   }
+  // Stores a new value of a property and tells the peer; a value the property already has does
+  // nothing.
+  template <class T>
+  void Assign(T& field, const T& value, Prop what) {
+    if (field == value) return;
+    field = value;
+    Changed(what);
+  }
 
  private:
   std::string name_;
@@ -73,7 +83,7 @@ class Component {
 
 enum class ControlKind : std::uint8_t {
   Form, PageControl, TabSheet, Panel, Label, GroupBox, Button, SpeedButton, CheckBox,
-  ComboBox, ListView, TrackBar, Image,
+  ComboBox, ListView, TrackBar, Image, BevelLine,
 };
 
 class Control : public Component {
@@ -93,6 +103,8 @@ class Control : public Component {
   const std::vector<Control*>& Children() const { return children_; }
 
   const Rect& Bounds() const { return bounds_; }
+  // A new size moves and stretches the children by their anchors: a child anchored right (or
+  // bottom) keeps its distance to that edge; anchored on both sides it grows with the parent.
   void SetBounds(const Rect& r);
 
   const std::string& Caption() const { return caption_; }

@@ -1,6 +1,8 @@
 #pragma once
-// Static text. An auto-sized label takes the width of its text; the backend measures it.
+// Static text. An auto-sized label takes the width of its text; the backend measures it. A label
+// of fixed size keeps its bounds and breaks its text into lines inside them.
 #include "widgets/control.hpp"
+#include "widgets/panel.hpp"
 
 namespace widgets {
 
@@ -8,10 +10,14 @@ class Label : public Control {
  public:
   Label() : Control(ControlKind::Label) {}
   bool AutoSize() const { return autoSize_; }
-  void SetAutoSize(bool on) { autoSize_ = on; }
+  void SetAutoSize(bool on) { Assign(autoSize_, on, Prop::Options); }
+  // How the text lies inside the label's bounds.
+  Alignment GetAlignment() const { return alignment_; }
+  void SetAlignment(Alignment a) { Assign(alignment_, a, Prop::Options); }
 
  private:
   bool autoSize_ = true;
+  Alignment alignment_ = Alignment::Left;
 };
 
 class GroupBox : public Control {

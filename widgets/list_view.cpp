@@ -1,5 +1,7 @@
 #include "widgets/list_view.hpp"
 
+#include "widgets/components.hpp"
+
 namespace widgets {
 
 void ListView::SetColumns(std::vector<ListColumn> columns) {
@@ -26,12 +28,31 @@ void ListView::AddSubItem(int item, std::string text) {
   ItemsChanged();
 }
 
-void ListView::SetSubItem(int item, int sub, std::string text) {
-  if (item < 0 || item >= ItemCount()) return;
-  auto& subs = items_[item].subItems;
-  if (sub < 0 || sub >= static_cast<int>(subs.size()) || subs[sub] == text) return;
-  subs[sub] = std::move(text);
-  ItemsChanged();
+ListView::~ListView() {
+  if (smallImages_) smallImages_->RemoveFreeNotification(imagesKey_);
+}
+
+void ListView::SetOptions(const Options& options) { Assign(options_, options, Prop::Options); }
+
+void ListView::SetCell(int item, int column, std::string text) {
+  if (item < 0 || item >= ItemCount() || column < 0) return;
+  ListItem& it = items_[item];
+  if (column == 0) {
+    if (it.caption == text) return;
+    it.caption = std::move(text);
+  } else {
+    auto& subs = it.subItems;
+    const auto sub = static_cast<size_t>(column - 1);
+    if (sub < subs.size() && subs[sub] == text) return;
+    if (sub >= subs.size()) subs.resize(sub + 1);
+    subs[sub] = std::move(text);
+  }
+  if (updating_ > 0) {
+    dirty_ = true;
+    return;
+  }
+  changedCell_ = {item, column};
+  Changed(Prop::Cell);
 }
 
 void ListView::ClearItems() {
@@ -50,7 +71,13 @@ void ListView::EndUpdate() {
 
 void ListView::SetSmallImages(ImageList* images) {
   if (smallImages_ == images) return;
+  if (smallImages_) smallImages_->RemoveFreeNotification(imagesKey_);
   smallImages_ = images;
+  if (images)
+    imagesKey_ = images->AddFreeNotification([this](Component&) {
+      smallImages_ = nullptr;
+      Changed(Prop::SmallImages);
+    });
   Changed(Prop::SmallImages);
 }
 

@@ -27,4 +27,10 @@ void PageControl::SelectPage(int index) {
   if (OnChange) OnChange(*this);
 }
 
+void PageControl::SelectNextPage(bool forward) {
+  const int n = PageCount();
+  if (n < 2) return;
+  SelectPage((active_ + (forward ? 1 : n - 1)) % n);
+}
+
 }  // namespace widgets

@@ -29,7 +29,9 @@ class PageControl : public Control {
 
   // Tabs highlight under the mouse.
   bool HotTrack() const { return hotTrack_; }
-  void SetHotTrack(bool on) { hotTrack_ = on; }
+  void SetHotTrack(bool on) { Assign(hotTrack_, on, Prop::Options); }
+  // The page after (or before) the active one, wrapping round; the user's choice (OnChange).
+  void SelectNextPage(bool forward);
 
   NotifyEvent OnChange;
 

@@ -21,6 +21,8 @@ void TrackBar::SetPosition(int p) {
   if (OnChange) OnChange(*this);
 }
 
+void TrackBar::SetOptions(const Options& options) { Assign(options_, options, Prop::Options); }
+
 void TrackBar::SetSelection(int start, int end) {
   if (start == selStart_ && end == selEnd_) return;
   selStart_ = start;

@@ -1,13 +1,27 @@
 #pragma once
 // A horizontal slider. Every change of its position, by the user or by the program, raises
-// OnChange; the position always stays inside Min..Max.
+// OnChange; the position always stays inside Min..Max (a narrower range moves it inside).
 #include "widgets/control.hpp"
 
 namespace widgets {
 
 class TrackBar : public Control {
  public:
+  // How the bar looks and steps: given before the window is made, they shape it; given later, they
+  // reach the window too.
+  struct Options {
+    int lineSize = 1;      // step of the arrow keys
+    int pageSize = 2;      // step of Page Up / Page Down and of a click beside the thumb
+    int frequency = 1;     // a tick mark every this many positions
+    bool noTicks = false;  // no tick marks at all
+    int thumbLength = 20;  // pixels at 96 dpi
+    bool operator==(const Options&) const = default;
+  };
+
   TrackBar() : Control(ControlKind::TrackBar) {}
+
+  const Options& GetOptions() const { return options_; }
+  void SetOptions(const Options& options);
 
   int Min() const { return min_; }
   int Max() const { return max_; }
@@ -19,13 +33,6 @@ class TrackBar : public Control {
   int SelEnd() const { return selEnd_; }
   void SetSelection(int start, int end);
 
-  // Fixed at creation: steps of the arrow and page keys, tick spacing, tick marks, thumb length.
-  int LineSize = 1;
-  int PageSize = 2;
-  int Frequency = 1;
-  bool NoTicks = false;
-  int ThumbLength = 20;
-
   NotifyEvent OnChange;
 
  private:
@@ -34,6 +41,7 @@ class TrackBar : public Control {
   int position_ = 0;
   int selStart_ = 0;
   int selEnd_ = 0;
+  Options options_;
 };
 
 }  // namespace widgets

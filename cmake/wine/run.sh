@@ -19,5 +19,9 @@ timeout -k 5 "${ORVANE_WINE_TIMEOUT:-300}" "${WINE:-wine}" "$@" </dev/null >"$lo
 rc=$?
 cat "$log"
 rm -f "$log"
-[ "$rc" -eq 124 ] && echo "run.sh: $1 did not end within ${ORVANE_WINE_TIMEOUT:-300} s" >&2
+if [ "$rc" -eq 124 ]; then
+  echo "run.sh: $1 did not end within ${ORVANE_WINE_TIMEOUT:-300} s" >&2
+elif [ "$rc" -ne 0 ]; then
+  echo "run.sh: $1 ended with exit code $rc" >&2
+fi
 exit "$rc"

@@ -2,6 +2,7 @@
 //   orvane_e2e --orvane=<path to Orvane.exe> --shots=<directory> --player=<stand-in player> [gtest options]
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 
 #include "tests/e2e/e2e_env.hpp"
@@ -16,6 +17,8 @@ Env& TheEnv() {
 }  // namespace e2e
 
 int main(int argc, char** argv) {
+  // Unbuffered, so that a driver that dies still leaves the progress it made in the test's log.
+  std::setvbuf(stdout, nullptr, _IONBF, 0);
   testing::InitGoogleTest(&argc, argv);
   for (int i = 1; i < argc; ++i) {
     if (std::strncmp(argv[i], "--orvane=", 9) == 0) e2e::TheEnv().orvane = argv[i] + 9;

@@ -64,7 +64,7 @@ TEST_F(MainWindow, ClickingATabShowsItsPage) {
     Settle(300);
     ASSERT_TRUE(WaitResponsive(main_, 10000)) << kPages[i];  // the System page measures the clock
     for (const char* other : kPages) {
-      HWND sheet = FindChild(tabs, other, "OrvaneTabSheet");
+      HWND sheet = FindChild(main_, other, "OrvaneTabSheet");
       ASSERT_NE(sheet, nullptr) << other;
       // With no player running, the Winamp tab shows an empty page.
       const bool shown = other == kPages[i] && i != 5;

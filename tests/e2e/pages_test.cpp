@@ -103,7 +103,7 @@ TEST_F(Pages, SystemPageShowsTheSystemsOwnFacts) {
   ASSERT_TRUE(ClickTab(orvane_.Process(), tabs, 1));
   Settle(300);
   ASSERT_TRUE(WaitResponsive(main_, 15000)) << "the fill never ended";
-  HWND sheet = FindChild(tabs, "System", "OrvaneTabSheet");
+  HWND sheet = FindChild(main_, "System", "OrvaneTabSheet");
   ASSERT_NE(sheet, nullptr);
   HWND list = FindChild(sheet, "", "SysListView32");
   ASSERT_NE(list, nullptr);
@@ -189,7 +189,7 @@ TEST_F(Pages, FeatureFlagsWarnOnEveryVisitAndShowTheProcessorsWord) {
     Settle(200);
   }
 
-  HWND sheet = FindChild(tabs, "Feature Flags", "OrvaneTabSheet");
+  HWND sheet = FindChild(main_, "Feature Flags", "OrvaneTabSheet");
   ASSERT_NE(sheet, nullptr);
   HWND list = FindChild(sheet, "", "SysListView32");
   ASSERT_NE(list, nullptr);

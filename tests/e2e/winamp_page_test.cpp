@@ -59,7 +59,7 @@ class WinampPage : public ::testing::Test {
     main_ = orvane_.WaitForWindow(kMainCaption, "&Close", 15000);
     ASSERT_NE(main_, nullptr);
     HWND tabs = FindChild(main_, "", "SysTabControl32");
-    sheet_ = FindChild(tabs, "Winamp", "OrvaneTabSheet");
+    sheet_ = FindChild(main_, "Winamp", "OrvaneTabSheet");
     bar_ = FindChild(main_, "", "msctls_trackbar32");
     ASSERT_TRUE(tabs && sheet_ && bar_);
     ASSERT_TRUE(ClickTab(orvane_.Process(), tabs, 5));

@@ -14,6 +14,8 @@ class AppPeer : public widgets::ApplicationPeer {
     ++processed;
     if (onProcess) onProcess();
   }
+  void ShowForm(widgets::Form&) override {}
+  void RunModal(widgets::Form&) override {}
   std::vector<widgets::Cursor> cursors;
   int processed = 0;
   std::function<void()> onProcess;

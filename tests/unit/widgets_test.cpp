@@ -5,6 +5,7 @@
 
 #include "platform/files.hpp"
 #include "tests/fake/fake_platform.hpp"
+#include "widgets/application.hpp"
 #include "widgets/button.hpp"
 #include "widgets/combo_box.hpp"
 #include "widgets/components.hpp"
@@ -78,6 +79,86 @@ TEST(Control, ShowingNeedsEveryParentVisible) {
   EXPECT_TRUE(inner.Visible());
 }
 
+TEST(Control, AnchorsMoveAndStretchChildrenWithTheirParent) {
+  widgets::Form form("TTest");
+  form.SetBounds({0, 0, 100, 50});
+  widgets::Button left, right, both, bottom;
+  for (auto* b : {&left, &right, &both, &bottom}) b->SetParent(&form);
+  left.SetBounds({10, 10, 20, 20});
+  right.SetBounds({70, 10, 20, 20});
+  right.SetAnchors(widgets::akTop | widgets::akRight);
+  both.SetBounds({10, 30, 80, 10});
+  both.SetAnchors(widgets::akLeft | widgets::akTop | widgets::akRight);
+  bottom.SetBounds({10, 35, 20, 10});
+  bottom.SetAnchors(widgets::akLeft | widgets::akBottom);
+  form.SetBounds({5, 5, 130, 60});
+  EXPECT_EQ(left.Bounds(), (widgets::Rect{10, 10, 20, 20}));
+  EXPECT_EQ(right.Bounds(), (widgets::Rect{100, 10, 20, 20}));
+  EXPECT_EQ(both.Bounds(), (widgets::Rect{10, 30, 110, 10}));
+  EXPECT_EQ(bottom.Bounds(), (widgets::Rect{10, 45, 20, 10}));
+  form.SetBounds({0, 0, 130, 60});  // moving alone moves no child
+  EXPECT_EQ(right.Bounds().left, 100);
+}
+
+TEST(Form, ForgetsItsCancelButtonMenuAndComponentsWhenTheyGoFirst) {
+  widgets::Form form("TTest");
+  {
+    widgets::Button cancel;
+    widgets::PopupMenu menu;
+    form.SetCancelButton(&cancel);
+    form.SetContextMenu(&menu);
+  }
+  EXPECT_EQ(form.CancelButton(), nullptr);
+  EXPECT_EQ(form.ContextMenu(), nullptr);
+  widgets::Timer kept;
+  {
+    widgets::Timer gone;
+    form.AddComponent(gone);
+    form.AddComponent(kept);
+  }
+  EXPECT_EQ(form.Components(), std::vector<widgets::Component*>{&kept}) << "the destroyed component leaves the list";
+  widgets::Button survivor;
+  { widgets::Form gone("TGone"); gone.SetCancelButton(&survivor); }
+  survivor.SetCaption("still here");  // no stale notification runs when it dies
+}
+
+TEST(Form, ModalFormsEndWithTheirResult) {
+  widgets::Application app;  // headless: OnShow stands for the time the form is up
+  widgets::Form form("TTest");
+  int shown = 0;
+  form.OnShow = [&](widgets::Control&) {
+    ++shown;
+    EXPECT_TRUE(form.Modal());
+    form.Close();
+  };
+  EXPECT_EQ(app.ShowModal(form), widgets::mrCancel) << "closing is a cancel";
+  EXPECT_FALSE(form.Modal());
+  form.OnShow = [&](widgets::Control&) { form.SetModalResult(widgets::mrOk); form.Close(); };
+  EXPECT_EQ(app.ShowModal(form), widgets::mrOk) << "a result set before closing is kept";
+  form.OnShow = [&](widgets::Control&) { throw 1; };
+  EXPECT_THROW(app.ShowModal(form), int);
+  EXPECT_FALSE(form.Modal()) << "a failing handler still ends the modal state";
+  EXPECT_EQ(shown, 1);
+}
+
+TEST(Form, KeyPressReachesTheFormOnlyWithKeyPreview) {
+  widgets::Form form("TTest");
+  std::string keys;
+  form.OnKeyPress = [&](widgets::Control&, char& key) {
+    keys += key;
+    if (key == 'x') key = 0;
+  };
+  char k = 'a';
+  form.KeyPress(k);
+  EXPECT_EQ(keys, "");
+  form.SetKeyPreview(true);
+  form.KeyPress(k);
+  char x = 'x';
+  form.KeyPress(x);
+  EXPECT_EQ(keys, "ax");
+  EXPECT_EQ(x, 0) << "the handler can swallow the key";
+}
+
 TEST(Form, CloseHappensOnce) {
   widgets::Form form("TTest");
   RecordingPeer peer;
@@ -105,6 +186,19 @@ TEST(ComboBox, OnlyTheUsersChoiceRaisesChange) {
   EXPECT_EQ(c.Text(), "");
   c.Select(3);
   EXPECT_EQ(changes, 1);
+}
+
+TEST(PageControl, NextPageWrapsRoundBothWays) {
+  widgets::PageControl pc;
+  widgets::TabSheet a, b, c;
+  for (auto* s : {&a, &b, &c}) s->SetParent(&pc);
+  std::vector<int> seen;
+  pc.OnChange = [&](widgets::Control&) { seen.push_back(pc.ActivePageIndex()); };
+  pc.SelectNextPage(false);
+  pc.SelectNextPage(true);
+  pc.SelectNextPage(true);
+  pc.SelectNextPage(true);
+  EXPECT_EQ(seen, (std::vector<int>{2, 0, 1, 2}));
 }
 
 TEST(PageControl, OnlyTheUsersChoiceRaisesChange) {
@@ -176,12 +270,51 @@ TEST(ListView, ABatchReachesTheBackendOnce) {
   l.EndUpdate();
   EXPECT_EQ(peer.changes, std::vector<widgets::Prop>{widgets::Prop::Items});
   EXPECT_EQ(l.ItemCount(), 17);
-  l.SetSubItem(0, 0, "value");
+  l.SetCell(0, 1, "value");
   EXPECT_EQ(peer.changes.size(), 1u) << "the same text is no change";
-  l.SetSubItem(0, 5, "x");
+  l.SetCell(99, 1, "x");
+  l.SetCell(-1, 0, "x");
+  l.SetCell(0, -1, "x");
   l.AddSubItem(99, "x");
-  EXPECT_EQ(peer.changes.size(), 1u) << "sub-items that do not exist are left alone";
+  EXPECT_EQ(peer.changes.size(), 1u) << "cells of items that do not exist are left alone";
   l.AttachPeer(nullptr);
+}
+
+TEST(ListView, OneCellOutsideABatchIsOneCellChange) {
+  widgets::ListView l;
+  l.AddSubItem(l.AddItem("a"), "a1");
+  l.AddItem("b");
+  RecordingPeer peer;
+  l.AttachPeer(&peer);
+  l.SetCell(1, 0, "B");
+  EXPECT_EQ(peer.changes, std::vector<widgets::Prop>{widgets::Prop::Cell});
+  EXPECT_EQ(l.ChangedCell(), (std::pair{1, 0}));
+  l.SetCell(1, 3, "b3");  // sub-items up to that column appear, empty
+  EXPECT_EQ(l.ChangedCell(), (std::pair{1, 3}));
+  EXPECT_EQ(l.Items()[1].subItems, (std::vector<std::string>{"", "", "b3"}));
+  l.BeginUpdate();
+  l.SetCell(0, 1, "x");
+  l.SetCell(0, 0, "y");
+  l.EndUpdate();
+  EXPECT_EQ(peer.changes.back(), widgets::Prop::Items) << "inside a batch the list is rewritten once";
+  EXPECT_EQ(peer.changes.size(), 3u);
+  l.AttachPeer(nullptr);
+}
+
+TEST(ListView, ForgetsItsImageListWhenThatGoesFirst) {
+  widgets::ListView l;
+  RecordingPeer peer;
+  {
+    widgets::ImageList images;
+    l.SetSmallImages(&images);
+    l.AttachPeer(&peer);
+  }
+  EXPECT_EQ(l.SmallImages(), nullptr);
+  EXPECT_EQ(peer.changes, std::vector<widgets::Prop>{widgets::Prop::SmallImages});
+  l.AttachPeer(nullptr);
+  // And the other order: the list goes first, the image list lives on without a stale holder.
+  widgets::ImageList images;
+  { widgets::ListView gone; gone.SetSmallImages(&images); }
 }
 
 TEST(Timer, TicksOnlyWhileEnabled) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "form/orvane_form.hpp"
+#include "tests/win32/win32_fixture.hpp"
 #include "widgets/win32/backend.hpp"
 
 namespace {
@@ -54,12 +55,12 @@ TEST(FormWindow, CaptionChangesReachTheWindowOnlyWhenTheTextChanges) {
   HWND hwnd = backend.HandleOf(form);
   form.SetCaption("one");
   EXPECT_EQ(Text(hwnd), "one");
-  // Changing the window text behind the widget's back shows whether a same-value set is skipped.
-  SetWindowTextA(hwnd, "outside");
+  win32_tests::SetTextCounter writes(hwnd);
   form.SetCaption("one");
-  EXPECT_EQ(Text(hwnd), "outside");
+  EXPECT_EQ(writes.Count(), 0);
   form.SetCaption("two");
   EXPECT_EQ(Text(hwnd), "two");
+  EXPECT_EQ(writes.Count(), 1);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "widgets/components.hpp"
+#include "widgets/page_control.hpp"
 #include "widgets/win32/peers.hpp"
 #include "widgets/win32/window_peer.hpp"
 
@@ -27,14 +28,27 @@ Backend::Backend(Application& app, HINSTANCE instance) : app_(app), instance_(in
   app_.AttachPeer(this);
 }
 
+struct Backend::FormPeers {
+  struct Entry {
+    Component* component;  // nullptr once it is destroyed
+    std::unique_ptr<Peer> peer;
+    int key;  // of the free notification on the component
+  };
+  Form* form = nullptr;
+  WindowPeer* formPeer = nullptr;
+  std::vector<Entry> peers;  // in creation order
+  std::map<UINT_PTR, Timer*> timers;
+  UINT_PTR lastTimerId = 0;
+};
+
 Backend::~Backend() {
   app_.AttachPeer(nullptr);
-  // Destroying a top-level window destroys its children first; then the peers can go.
-  for (auto& peer : peers_)
-    if (peer->Hwnd() && !GetParent(peer->Hwnd())) DestroyWindow(peer->Hwnd());
+  // Second forms first: they are owned by the main window.
+  while (!forms_.empty()) {
+    ReleaseRecord(*forms_.back());
+    forms_.pop_back();
+  }
   if (tooltip_) DestroyWindow(tooltip_);
-  peers_.clear();
-  componentPeers_.clear();
   for (auto& [key, font] : fonts_) DeleteObject(font);
   for (auto& [color, brush] : brushes_) DeleteObject(brush);
   for (const auto& cls : classes_) UnregisterClassA(cls.c_str(), instance_);
@@ -62,32 +76,106 @@ const char* Backend::EnsureClass(const std::string& name, UINT style, HBRUSH bac
   return classes_.back().c_str();
 }
 
+Backend::FormPeers* Backend::RecordOf(const Form& form) const {
+  for (const auto& record : forms_)
+    if (record->form == &form) return record.get();
+  return nullptr;
+}
+
+size_t Backend::PeerCount() const {
+  size_t n = 0;
+  for (const auto& record : forms_) n += record->peers.size();
+  return n;
+}
+
+void Backend::Adopt(FormPeers& record, Component& component, std::unique_ptr<Peer> peer) {
+  Peer* raw = peer.get();
+  FormPeers* rec = &record;
+  const int key = component.AddFreeNotification([this, rec, raw](Component& c) { ComponentDestroyed(*rec, raw, c); });
+  record.peers.push_back({&component, std::move(peer), key});
+}
+
+void Backend::ComponentDestroyed(FormPeers& record, Peer* peer, Component& component) {
+  if (component.GetPeer() == peer) component.AttachPeer(nullptr);
+  if (auto* d = dynamic_cast<Detachable*>(peer)) d->Detach();
+  if (&component == record.form) {  // the form itself: everything of it goes now
+    for (auto& entry : record.peers)
+      if (entry.peer.get() == peer) entry.component = nullptr;
+    ReleaseRecord(record);
+    std::erase_if(forms_, [&](const auto& r) { return r.get() == &record; });
+    return;
+  }
+  std::erase_if(record.timers, [&](const auto& t) { return t.second == &component; });
+  std::unique_ptr<Peer> gone;  // destroyed after the record is consistent again
+  for (auto it = record.peers.begin(); it != record.peers.end(); ++it)
+    if (it->peer.get() == peer) {
+      gone = std::move(it->peer);
+      record.peers.erase(it);
+      break;
+    }
+}
+
+void Backend::ReleaseRecord(FormPeers& record) {
+  const bool main = mainForm_ == record.form;
+  if (main && record.formPeer && app_.Handle() == record.formPeer->Handle()) app_.SetHandle(0);
+  // Destroying the top-level window destroys every window inside it once; the peers then go,
+  // newest first, each freeing what it owns.
+  for (auto& entry : record.peers)
+    if (auto* w = dynamic_cast<WindowPeer*>(entry.peer.get()); w && w->Hwnd()) DropHint(w->Hwnd());
+  if (record.formPeer && record.formPeer->Hwnd()) DestroyWindow(record.formPeer->Hwnd());
+  if (main) mainForm_ = nullptr;  // after its window: the main window's end still ends the loop
+  record.timers.clear();
+  while (!record.peers.empty()) {
+    FormPeers::Entry entry = std::move(record.peers.back());
+    record.peers.pop_back();
+    if (entry.component) entry.component->RemoveFreeNotification(entry.key);
+    entry.peer.reset();
+  }
+  record.formPeer = nullptr;
+}
+
 void Backend::Realize(Form& form) {
+  if (RecordOf(form)) {
+    if (HandleOf(form)) return;  // already made
+    Release(form);                // closed: made afresh
+  }
   if (!mainForm_) mainForm_ = &form;
+  forms_.push_back(std::make_unique<FormPeers>());
+  FormPeers& record = *forms_.back();
+  record.form = &form;
   auto formPeer = MakeFormPeer(*this, form);
   WindowPeer* raw = formPeer.get();
-  peers_.push_back(std::move(formPeer));
-  raw->Create(nullptr);
+  record.formPeer = raw;
+  Adopt(record, form, std::move(formPeer));
+  raw->Create(&form != mainForm_ ? HandleOf(*mainForm_) : nullptr);
   HWND hwnd = raw->Hwnd();
   if (&form == mainForm_) app_.SetHandle(reinterpret_cast<WindowHandle>(hwnd));
 
   // Components first: the lists show image lists, and the timer belongs to the form's window.
   for (Component* c : form.Components()) {
+    if (c->GetPeer()) continue;  // already shown by another form
     if (auto* timer = dynamic_cast<Timer*>(c)) {
-      const UINT_PTR id = timers_.size() + 1;
-      componentPeers_.push_back(MakeTimerPeer(*this, *timer, hwnd, id));
-      timers_.emplace(id, timer);
+      const UINT_PTR id = ++record.lastTimerId;
+      Adopt(record, *timer, MakeTimerPeer(*this, *timer, hwnd, id));
+      record.timers.emplace(id, timer);
     } else if (auto* menu = dynamic_cast<PopupMenu*>(c)) {
-      componentPeers_.push_back(MakeMenuPeer(*menu));
+      Adopt(record, *menu, MakeMenuPeer(*menu));
     } else if (auto* images = dynamic_cast<ImageList*>(c)) {
-      componentPeers_.push_back(MakeImageListPeer(*this, *images));
+      Adopt(record, *images, MakeImageListPeer(*this, *images));
     }
   }
-  CreateChildren(form, hwnd);
+  CreateChildren(record, form, hwnd);
   raw->ChildrenCreated();
 }
 
-void Backend::CreateChildren(Control& parent, HWND parentHwnd) {
+void Backend::Release(Form& form) {
+  FormPeers* record = RecordOf(form);
+  if (!record) return;
+  ReleaseRecord(*record);
+  std::erase_if(forms_, [&](const auto& r) { return r.get() == record; });
+}
+
+void Backend::CreateChildren(FormPeers& record, Control& parent, HWND parentHwnd) {
   // Windows tabs through siblings in the order they were created.
   std::vector<Control*> children = parent.Children();
   std::stable_sort(children.begin(), children.end(), [](const Control* a, const Control* b) {
@@ -99,10 +187,17 @@ void Backend::CreateChildren(Control& parent, HWND parentHwnd) {
     auto peer = MakePeer(*child);
     if (!peer) continue;
     WindowPeer* raw = peer.get();
-    peers_.push_back(std::move(peer));
+    Adopt(record, *child, std::move(peer));
     raw->Create(parentHwnd);
+    // Windows stack siblings in creation order, the first on top; the tab order follows that list.
+    // A control that is no tab stop and holds no controls (a label, an image, a line) is lifted
+    // above the rest instead, so that of two overlapping ones the later lies on top and gets the
+    // mouse, as a layout means it; the tab stops keep their order.
+    if (HWND hwnd = raw->Hwnd(); hwnd && child->Kind() != ControlKind::TabSheet && child->Children().empty() &&
+                                 !(GetWindowLongA(hwnd, GWL_STYLE) & WS_TABSTOP))
+      SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     if (child->ShowHint() && !child->Hint().empty()) HintChanged(*raw);
-    CreateChildren(*child, raw->Hwnd());
+    CreateChildren(record, *child, raw->ChildParent());
     raw->ChildrenCreated();
   }
 }
@@ -122,27 +217,71 @@ std::unique_ptr<WindowPeer> Backend::MakePeer(Control& control) {
     case ControlKind::ListView: return MakeListViewPeer(*this, control);
     case ControlKind::TrackBar: return MakeTrackBarPeer(*this, control);
     case ControlKind::Image: return MakeImagePeer(*this, control);
+    case ControlKind::BevelLine: return MakeBevelPeer(*this, control);
   }
   return nullptr;
 }
 
-void Backend::TimerFired(UINT_PTR id) {
-  if (auto it = timers_.find(id); it != timers_.end()) it->second->Tick();
+void Backend::TimerFired(const Form& form, UINT_PTR id) {
+  FormPeers* record = RecordOf(form);
+  if (!record) return;
+  if (auto it = record->timers.find(id); it != record->timers.end()) it->second->Tick();
 }
 
 void Backend::Show(Form& form) {
-  if (HWND hwnd = HandleOf(form)) {
-    ShowWindow(hwnd, SW_SHOW);
-    UpdateWindow(hwnd);
-    SetForegroundWindow(hwnd);
-    // The focus starts on the first control in tab order (they were created in that order).
-    for (HWND c = GetWindow(hwnd, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-      const LONG style = GetWindowLongA(c, GWL_STYLE);
-      if ((style & (WS_TABSTOP | WS_VISIBLE | WS_DISABLED)) == (WS_TABSTOP | WS_VISIBLE)) {
-        SetFocus(c);
-        break;
+  if (!HandleOf(form)) Realize(form);
+  HWND hwnd = HandleOf(form);
+  if (!hwnd) return;
+  ShowWindow(hwnd, SW_SHOW);
+  UpdateWindow(hwnd);
+  SetForegroundWindow(hwnd);
+  // The focus starts on the first control in tab order (they were created in that order).
+  HWND first = GetNextDlgTabItem(hwnd, nullptr, FALSE);
+  SetFocus(first && IsChild(hwnd, first) ? first : hwnd);
+  form.Shown();
+}
+
+void Backend::RunModal(Form& form) {
+  if (!HandleOf(form)) Realize(form);
+  HWND hwnd = HandleOf(form);
+  if (!hwnd) return;  // no window: the form ends at once, with no result
+  HWND previous = GetActiveWindow();
+  // Every other form takes no input while this one is up.
+  std::vector<HWND> disabled;
+  for (const auto& record : forms_) {
+    HWND other = record->formPeer ? record->formPeer->Hwnd() : nullptr;
+    if (other && other != hwnd && IsWindowEnabled(other)) {
+      EnableWindow(other, FALSE);
+      disabled.push_back(other);
+    }
+  }
+  struct Restore {  // also when a handler throws
+    HWND hwnd, previous;
+    std::vector<HWND>& disabled;
+    ~Restore() {
+      // The others first, so that hiding the form activates one of them and not another program.
+      for (HWND h : disabled)
+        if (IsWindow(h)) EnableWindow(h, TRUE);
+      if (IsWindow(hwnd)) ShowWindow(hwnd, SW_HIDE);
+      if (previous && previous != hwnd && IsWindow(previous)) {
+        SetActiveWindow(previous);
+        SetForegroundWindow(previous);
       }
     }
+  } restore{hwnd, previous, disabled};
+
+  Show(form);
+  MSG msg;
+  while (form.Modal() && form.GetModalResult() == mrNone && IsWindow(hwnd)) {
+    const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+    if (got == -1) break;
+    if (got == 0) {  // the program is ending: leave the quit message for the main loop
+      PostQuitMessage(static_cast<int>(msg.wParam));
+      break;
+    }
+    if (PreTranslate(msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
   }
 }
 
@@ -169,12 +308,56 @@ void Backend::ProcessMessages() {
   }
 }
 
+namespace {
+
+// The keys a form's key preview sees: those that make a character, Backspace, Enter and Esc
+// included; not the control characters of Ctrl+letter.
+bool IsCharacterKey(WPARAM c) { return c >= 32 || c == '\b' || c == '\r' || c == 27; }
+
+}  // namespace
+
 bool Backend::PreTranslate(MSG& msg) {
-  HWND main = mainForm_ ? HandleOf(*mainForm_) : nullptr;
-  if (!main || (msg.hwnd != main && !IsChild(main, msg.hwnd))) return false;
-  if (auto* peer = static_cast<FormPeerBase*>(WindowPeer::FromHwnd(main)); peer && peer->TranslateAccelerator(msg))
+  HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+  auto* peer = dynamic_cast<FormPeerBase*>(WindowPeer::FromHwnd(root));
+  if (!peer || peer->Detached()) return false;
+  Form& form = peer->GetForm();
+  if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB && GetKeyState(VK_CONTROL) < 0 &&
+      CyclePages(msg.hwnd, GetKeyState(VK_SHIFT) >= 0))
     return true;
-  return IsDialogMessageA(main, &msg) != 0;
+  if (form.KeyPreview() && form.OnKeyPress && IsWindowVisible(root) && IsWindowEnabled(root)) {
+    if (msg.message == WM_CHAR && IsCharacterKey(msg.wParam)) {
+      char key = static_cast<char>(msg.wParam);
+      form.KeyPress(key);
+      if (key == 0 || !IsWindow(msg.hwnd)) return true;
+      msg.wParam = static_cast<unsigned char>(key);
+    } else if (msg.message == WM_KEYDOWN && (msg.wParam == VK_ESCAPE || msg.wParam == VK_RETURN)) {
+      // The dialog keys below take Esc and Enter at the key-down, so no character would follow;
+      // make it now, for the form to see after the key's own action.
+      TranslateMessage(&msg);
+    }
+  }
+  if (peer->TranslateAccelerator(msg)) return true;
+  return IsDialogMessageA(root, &msg) != 0;
+}
+
+// Ctrl+Tab (Shift: backwards) on a page control's tab strip or inside one of its pages shows the
+// next page; the focus goes to the strip, since the page it was on is hidden now.
+bool Backend::CyclePages(HWND focus, bool forward) {
+  for (HWND h = focus; h; h = GetParent(h)) {
+    WindowPeer* peer = WindowPeer::FromHwnd(h);
+    if (!peer || peer->Detached()) continue;
+    Control& c = peer->Model();
+    if (c.Kind() == ControlKind::Form) return false;
+    Control* pages = c.Kind() == ControlKind::PageControl ? &c
+                     : (c.Kind() == ControlKind::TabSheet && c.Parent() && c.Parent()->Kind() == ControlKind::PageControl)
+                         ? c.Parent()
+                         : nullptr;
+    if (!pages) continue;
+    static_cast<PageControl*>(pages)->SelectNextPage(forward);
+    if (HWND strip = HandleOf(*pages)) SetFocus(strip);
+    return true;
+  }
+  return false;
 }
 
 void Backend::MainWindowDestroyed() { PostQuitMessage(0); }
@@ -215,6 +398,16 @@ HCURSOR Backend::CursorHandle(Cursor c) const {
     default:
       return LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
   }
+}
+
+void Backend::DropHint(HWND hwnd) {
+  if (!tooltip_ || !tipped_.count(hwnd)) return;
+  TOOLINFOA ti{};
+  ti.cbSize = TTTOOLINFOA_V1_SIZE;
+  ti.hwnd = GetParent(hwnd);
+  ti.uId = reinterpret_cast<UINT_PTR>(hwnd);
+  SendMessageA(tooltip_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
+  tipped_.erase(hwnd);
 }
 
 void Backend::HintChanged(WindowPeer& peer) {

@@ -20,6 +20,10 @@ namespace widgets::win32 {
 
 class WindowPeer;
 
+// The backend keeps the peers of each form apart. Every peer is tied to its component by a free
+// notification: a component destroyed before the backend takes its peer, its window and the
+// handles the peer owns with it at once; a backend destroyed first detaches every peer from its
+// component. Neither order matters.
 class Backend : public ApplicationPeer {
  public:
   Backend(Application& app, HINSTANCE instance);
@@ -28,11 +32,17 @@ class Backend : public ApplicationPeer {
   Backend& operator=(const Backend&) = delete;
 
   // Creates the windows of the form, its controls and its components. The form stays hidden.
+  // The first form realized is the main form; the others are owned by it.
   void Realize(Form& form);
-  // Shows the form (and activates it).
+  // Destroys the form's windows and its peers with every handle they own. The form may be
+  // realized again.
+  void Release(Form& form);
+  // Shows the form (and activates it), realizing it first if it has no window.
   void Show(Form& form);
   // Runs the message loop until the main form is destroyed; returns the exit code.
   int Run();
+  // The number of peers alive, over all forms.
+  size_t PeerCount() const;
 
   HWND HandleOf(const Component& c) const;
   HINSTANCE Instance() const { return instance_; }
@@ -60,21 +70,34 @@ class Backend : public ApplicationPeer {
   // ApplicationPeer
   void ScreenCursorChanged() override;
   void ProcessMessages() override;
+  void ShowForm(Form& form) override { Show(form); }
+  void RunModal(Form& form) override;
 
-  // A WM_TIMER of a form: ticks the timer component with that id.
-  void TimerFired(UINT_PTR id);
+  // A WM_TIMER of a form's window: ticks that form's timer component with that id.
+  void TimerFired(const Form& form, UINT_PTR id);
 
   // Called by the main form's peer when its window is destroyed.
   void MainWindowDestroyed();
-  // Dispatches one message through the dialog navigation of the main form.
+  // Handles one message the way the active form wants it: key preview, Ctrl+Tab on a page
+  // control, the form's short-cuts, then the dialog keys (Tab, Esc, Enter, mnemonics). True when
+  // the message has been dealt with.
   bool PreTranslate(MSG& msg);
+  // Removes the window's tool from the tooltip (its window is going away).
+  void DropHint(HWND hwnd);
 
   // Registers a window class once; returns its name.
   const char* EnsureClass(const std::string& name, UINT style, HBRUSH background, HICON icon, HICON smallIcon);
 
  private:
-  void CreateChildren(Control& parent, HWND parentHwnd);
+  struct FormPeers;
+  // Takes ownership of a peer and ties it to its component's lifetime.
+  void Adopt(FormPeers& record, Component& component, std::unique_ptr<Peer> peer);
+  void ComponentDestroyed(FormPeers& record, Peer* peer, Component& component);
+  void ReleaseRecord(FormPeers& record);
+  FormPeers* RecordOf(const Form& form) const;
+  void CreateChildren(FormPeers& record, Control& parent, HWND parentHwnd);
   std::unique_ptr<WindowPeer> MakePeer(Control& control);
+  bool CyclePages(HWND focus, bool forward);
 
   Application& app_;
   HINSTANCE instance_;
@@ -84,9 +107,7 @@ class Backend : public ApplicationPeer {
   std::set<HWND> tipped_;  // windows that have a tool in tooltip_
   HICON smallIcon_ = nullptr;
   Form* mainForm_ = nullptr;
-  std::vector<std::unique_ptr<WindowPeer>> peers_;
-  std::vector<std::unique_ptr<Peer>> componentPeers_;
-  std::map<UINT_PTR, Timer*> timers_;
+  std::vector<std::unique_ptr<FormPeers>> forms_;
   std::map<std::tuple<std::string, int, int>, HFONT> fonts_;
   std::map<Color, HBRUSH> brushes_;
   std::vector<std::string> classes_;

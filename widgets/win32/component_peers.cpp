@@ -1,5 +1,6 @@
 // The non-visual parts of a form: its timer (a Windows timer of the form's window) and its popup
 // menu (a real menu and the short-cut table that goes with it).
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -16,7 +17,7 @@ class TimerPeer : public ComponentPeer {
     Restart();
   }
   ~TimerPeer() override {
-    if (timer_.GetPeer() == this) timer_.AttachPeer(nullptr);
+    if (!detached_ && timer_.GetPeer() == this) timer_.AttachPeer(nullptr);
     if (IsWindow(owner_)) KillTimer(owner_, id_);
   }
   void Changed(Prop what) override {
@@ -51,6 +52,36 @@ class MenuPeer : public MenuPeerBase {
  public:
   explicit MenuPeer(PopupMenu& menu) : menu_(menu) {
     menu_.AttachPeer(this);
+    Build();
+  }
+  ~MenuPeer() override {
+    *alive_ = false;
+    if (!detached_ && menu_.GetPeer() == this) menu_.AttachPeer(nullptr);
+    Free();
+  }
+  void Changed(Prop) override {}
+  HMENU Menu() const override { return handle_; }
+  HACCEL Accelerators() const override { return accel_; }
+
+  // The menu is made afresh from the items, which OnPopup may just have changed. The owner comes
+  // to the foreground first, and gets a message afterwards: without both, a menu popped up for
+  // a window that is not active (a hidden one, the tray's) stays open when the user clicks
+  // elsewhere. The chosen item's handler runs once the menu has closed.
+  void TrackAt(int x, int y, WindowHandle owner) override {
+    Build();
+    if (!handle_) return;
+    HWND hwnd = reinterpret_cast<HWND>(owner);
+    if (hwnd) SetForegroundWindow(hwnd);
+    const UINT button = menu_.GetTrackButton() == TrackButton::Left ? TPM_LEFTBUTTON : TPM_RIGHTBUTTON;
+    const std::shared_ptr<bool> alive = alive_;  // a handler may destroy the menu meanwhile
+    const UINT cmd = TrackPopupMenu(handle_, TPM_RETURNCMD | TPM_LEFTALIGN | button, x, y, 0, hwnd, nullptr);
+    if (hwnd) PostMessageA(hwnd, WM_NULL, 0, 0);
+    if (*alive && !detached_ && cmd >= kFirstCommand) menu_.ClickItem(static_cast<int>(cmd - kFirstCommand));
+  }
+
+ private:
+  void Build() {
+    Free();
     handle_ = CreatePopupMenu();
     std::vector<ACCEL> accels;
     UINT id = kFirstCommand;
@@ -73,19 +104,17 @@ class MenuPeer : public MenuPeerBase {
     }
     if (!accels.empty()) accel_ = CreateAcceleratorTableA(accels.data(), static_cast<int>(accels.size()));
   }
-  ~MenuPeer() override {
-    if (menu_.GetPeer() == this) menu_.AttachPeer(nullptr);
+  void Free() {
     if (handle_) DestroyMenu(handle_);
     if (accel_) DestroyAcceleratorTable(accel_);
+    handle_ = nullptr;
+    accel_ = nullptr;
   }
-  void Changed(Prop) override {}
-  HMENU Menu() const override { return handle_; }
-  HACCEL Accelerators() const override { return accel_; }
 
- private:
   PopupMenu& menu_;
   HMENU handle_ = nullptr;
   HACCEL accel_ = nullptr;
+  std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
 
 }  // namespace

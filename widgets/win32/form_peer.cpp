@@ -11,7 +11,9 @@ class FormWindow : public FormPeerBase {
  public:
   FormWindow(Backend& backend, Form& form) : FormPeerBase(backend, form), form_(form) {}
 
-  void Create(HWND) override {
+  // A form other than the main one is owned by the main window: it stays above it and has no
+  // task-bar entry of its own.
+  void Create(HWND owner) override {
     DWORD style = WS_CAPTION | WS_CLIPCHILDREN;
     DWORD exStyle = WS_EX_CONTROLPARENT;  // dialog navigation reaches into nested containers
     const std::uint8_t icons = form_.BorderIcons();
@@ -33,7 +35,7 @@ class FormWindow : public FormPeerBase {
       x = (GetSystemMetrics(SM_CXSCREEN) - w) / 2;
       y = (GetSystemMetrics(SM_CYSCREEN) - h) / 2;
     }
-    HWND hwnd = CreateWindowExA(exStyle, cls, form_.Caption().c_str(), style, x, y, w, h, nullptr, nullptr,
+    HWND hwnd = CreateWindowExA(exStyle, cls, form_.Caption().c_str(), style, x, y, w, h, owner, nullptr,
                                 backend_.Instance(), static_cast<WindowPeer*>(this));
     Adopt(hwnd);
     if (HICON icon = reinterpret_cast<HICON>(backend_.App().Icon())) {
@@ -44,7 +46,11 @@ class FormWindow : public FormPeerBase {
 
   void Changed(Prop what) override {
     if (what == Prop::Closed) {
-      if (hwnd_) DestroyWindow(hwnd_);
+      if (form_.Modal()) {
+        if (hwnd_) PostMessageA(hwnd_, WM_NULL, 0, 0);  // wakes the modal loop, which ends and hides the form
+      }
+      else if (hwnd_)
+        DestroyWindow(hwnd_);
       return;
     }
     if (what == Prop::Bounds) return;  // a form's bounds are its client size, fixed at creation
@@ -90,7 +96,7 @@ class FormWindow : public FormPeerBase {
         }
         break;
       case WM_TIMER:
-        backend_.TimerFired(wp);
+        backend_.TimerFired(form_, wp);
         return true;
       case WM_CONTEXTMENU:
         ShowContextMenu(lp);
@@ -117,16 +123,14 @@ class FormWindow : public FormPeerBase {
   }
 
   void ShowContextMenu(LPARAM lp) {
-    MenuPeerBase* menu = Menu();
-    if (!menu || !menu->Menu()) return;
+    PopupMenu* menu = form_.ContextMenu();
+    if (!menu) return;
     POINT pt{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
     if (lp == -1) {  // from the keyboard: at the window's top-left corner
       pt = POINT{0, 0};
       ClientToScreen(hwnd_, &pt);
     }
-    const UINT cmd = TrackPopupMenu(menu->Menu(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN, pt.x, pt.y, 0,
-                                    hwnd_, nullptr);
-    if (cmd >= MenuPeerBase::kFirstCommand) form_.ContextMenu()->ClickItem(static_cast<int>(cmd - MenuPeerBase::kFirstCommand));
+    menu->Popup(pt.x, pt.y, Handle());
   }
 
   Form& form_;

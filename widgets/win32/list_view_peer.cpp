@@ -17,19 +17,15 @@ int ColumnFormat(Alignment a) {
 
 class ListViewWindow : public WindowPeer {
  public:
-  ListViewWindow(Backend& b, Control& c) : WindowPeer(b, c), list_(static_cast<ListView&>(c)) {}
+  ListViewWindow(Backend& b, Control& c) : WindowPeer(b, c), list_(static_cast<ListView&>(c)) {
+    textIsCaption_ = false;
+  }
 
   void Create(HWND parent) override {
-    DWORD style = LVS_REPORT | LVS_SINGLESEL | LVS_SHAREIMAGELISTS | WS_TABSTOP;
-    if (!list_.HideSelection) style |= LVS_SHOWSELALWAYS;
-    if (!list_.ColumnClick) style |= LVS_NOSORTHEADER;
-    if (!list_.ReadOnly) style |= LVS_EDITLABELS;
-    Adopt(CreateChild(parent, WC_LISTVIEWA, style, WS_EX_CLIENTEDGE));
+    Adopt(CreateChild(parent, WC_LISTVIEWA, LVS_REPORT | LVS_SINGLESEL | LVS_SHAREIMAGELISTS | OptionStyles(),
+                      WS_EX_CLIENTEDGE));
     Subclass();
-    DWORD ex = LVS_EX_FULLROWSELECT;
-    if (!list_.RowSelect) ex = 0;
-    if (list_.ColumnDrag) ex |= LVS_EX_HEADERDRAGDROP;
-    SendMessageA(hwnd_, LVM_SETEXTENDEDLISTVIEWSTYLE, ex, ex);
+    SyncOptions();
     SyncColours();
     SyncColumns();
     SyncImages();
@@ -40,6 +36,11 @@ class ListViewWindow : public WindowPeer {
     if (!hwnd_) return;
     switch (what) {
       case Prop::Items: SyncItems(); break;
+      case Prop::Cell: SyncCell(); break;
+      case Prop::Options:
+        SetWindowLongA(hwnd_, GWL_STYLE, (GetWindowLongA(hwnd_, GWL_STYLE) & ~kOptionStyles) | OptionStyles());
+        SyncOptions();
+        break;
       case Prop::Range: SyncColumns(); break;
       case Prop::SmallImages: SyncImages(); break;
       case Prop::Font:
@@ -53,6 +54,35 @@ class ListViewWindow : public WindowPeer {
   }
 
  private:
+  static constexpr DWORD kOptionStyles = LVS_SHOWSELALWAYS | LVS_NOSORTHEADER | LVS_EDITLABELS;
+  DWORD OptionStyles() const {
+    const ListView::Options& o = list_.GetOptions();
+    DWORD style = WS_TABSTOP;
+    if (!o.hideSelection) style |= LVS_SHOWSELALWAYS;
+    if (!o.columnClick) style |= LVS_NOSORTHEADER;
+    if (!o.readOnly) style |= LVS_EDITLABELS;
+    return style;
+  }
+  void SyncOptions() {
+    const ListView::Options& o = list_.GetOptions();
+    DWORD ex = 0;
+    if (o.rowSelect) ex |= LVS_EX_FULLROWSELECT;
+    if (o.columnDrag) ex |= LVS_EX_HEADERDRAGDROP;
+    SendMessageA(hwnd_, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT | LVS_EX_HEADERDRAGDROP, ex);
+  }
+
+  // One cell outside a batch: only that text is set, and only that cell repaints.
+  void SyncCell() {
+    const auto [item, column] = list_.ChangedCell();
+    if (item < 0 || item >= list_.ItemCount()) return;
+    const ListItem& it = list_.Items()[item];
+    const std::string& text = column == 0 ? it.caption : it.subItems[column - 1];
+    LVITEMA cell{};
+    cell.iSubItem = column;
+    cell.pszText = const_cast<char*>(text.c_str());
+    SendMessageA(hwnd_, LVM_SETITEMTEXTA, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&cell));
+  }
+
   void SyncColours() {
     SendMessageA(hwnd_, LVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(Backend::ToColorRef(control_.GetFont().color)));
     SendMessageA(hwnd_, LVM_SETBKCOLOR, 0, static_cast<LPARAM>(Backend::ToColorRef(control_.GetColor())));

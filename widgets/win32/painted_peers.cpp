@@ -57,13 +57,33 @@ class PaintedPeer : public WindowPeer {
 
   void Changed(Prop what) override {
     WindowPeer::Changed(what);
-    if (hwnd_ && (what == Prop::Caption || what == Prop::Font || what == Prop::Enabled || what == Prop::Picture))
+    if (hwnd_ && (what == Prop::Caption || what == Prop::Font || what == Prop::Enabled || what == Prop::Picture ||
+                  what == Prop::Options))
       InvalidateRect(hwnd_, nullptr, FALSE);
   }
 
  protected:
   bool HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override {
     switch (msg) {
+      // A click is a left press and release over the control; the release may come anywhere
+      // (the mouse is captured meanwhile) but only counts inside.
+      case WM_LBUTTONDOWN:
+        pressed_ = true;
+        SetCapture(hwnd_);
+        break;
+      case WM_LBUTTONUP: {
+        const bool click = pressed_;
+        pressed_ = false;
+        if (GetCapture() == hwnd_) ReleaseCapture();
+        RECT rc;
+        GetClientRect(hwnd_, &rc);
+        const POINT pt{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
+        if (click && PtInRect(&rc, pt)) control_.Click();
+        return true;
+      }
+      case WM_CAPTURECHANGED:
+        pressed_ = false;
+        break;
       case WM_ERASEBKGND:
         result = 1;  // WM_PAINT covers every pixel
         return true;
@@ -75,8 +95,9 @@ class PaintedPeer : public WindowPeer {
         return true;
       }
       default:
-        return WindowPeer::HandleMessage(msg, wp, lp, result);
+        break;
     }
+    return WindowPeer::HandleMessage(msg, wp, lp, result);
   }
   virtual void Paint(HDC dc, RECT rc) = 0;
 
@@ -91,6 +112,7 @@ class PaintedPeer : public WindowPeer {
 
  private:
   const char* cls_;
+  bool pressed_ = false;
 };
 
 // A page of a page control: shown while it is the active page and its contents are visible.
@@ -113,7 +135,7 @@ class TabSheetWindow : public PaintedPeer {
   void UpdateShown() {
     if (!hwnd_) return;
     const auto* pages = static_cast<const PageControl*>(control_.Parent());
-    const bool show = control_.Visible() && pages && pages->ActivePage() == &control_;
+    const bool show = control_.Visible() && pages && pages->Showing() && pages->ActivePage() == &control_;
     if (show != (IsWindowVisible(hwnd_) != 0)) ShowWindow(hwnd_, show ? SW_SHOWNA : SW_HIDE);
   }
 
@@ -180,7 +202,42 @@ class ImageWindow : public PaintedPeer {
   }
 };
 
+// A line or frame: an etched groove (lowered) or a ridge (raised) along the chosen edges.
+class BevelWindow : public PaintedPeer {
+ public:
+  BevelWindow(Backend& b, Control& c) : PaintedPeer(b, c, "OrvaneBevel") {}
+
+  void Paint(HDC dc, RECT rc) override {
+    const auto& bevel = static_cast<const BevelLine&>(control_);
+    UINT edges = BF_RECT;
+    switch (bevel.Shape()) {
+      case BevelShape::TopLine: edges = BF_TOP; break;
+      case BevelShape::BottomLine: edges = BF_BOTTOM; break;
+      case BevelShape::LeftLine: edges = BF_LEFT; break;
+      case BevelShape::RightLine: edges = BF_RIGHT; break;
+      case BevelShape::Box:
+      case BevelShape::Frame: break;
+    }
+    UINT edge = bevel.Style() == Bevel::Raised ? EDGE_BUMP : EDGE_ETCHED;
+    if (bevel.Shape() == BevelShape::Box)
+      edge = bevel.Style() == Bevel::Raised ? BDR_RAISEDINNER : BDR_SUNKENOUTER;
+    if (bevel.Style() != Bevel::None) DrawEdge(dc, &rc, edge, edges);
+  }
+
+ protected:
+  // The line lies under whatever is beside it: the mouse goes through to the parent.
+  bool HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override {
+    if (msg == WM_NCHITTEST) {
+      result = HTTRANSPARENT;
+      return true;
+    }
+    return PaintedPeer::HandleMessage(msg, wp, lp, result);
+  }
+};
+
 }  // namespace
+
+std::unique_ptr<WindowPeer> MakeBevelPeer(Backend& b, Control& c) { return std::make_unique<BevelWindow>(b, c); }
 
 std::unique_ptr<WindowPeer> MakeTabSheetPeer(Backend& b, Control& c) { return std::make_unique<TabSheetWindow>(b, c); }
 

@@ -17,16 +17,18 @@ class FormPeerBase : public WindowPeer {
   using WindowPeer::WindowPeer;
   // The form's short-cuts; true when msg was one and has been handled.
   virtual bool TranslateAccelerator(MSG& msg) = 0;
+  Form& GetForm() { return static_cast<Form&>(control_); }
 };
 
 // The peer of a non-visual component.
-class ComponentPeer : public Peer {
+class ComponentPeer : public Peer, public Detachable {
  public:
   ~ComponentPeer() override = default;
 };
 
-// The real menu of a PopupMenu: its HMENU and its short-cut table.
-class MenuPeerBase : public ComponentPeer {
+// The real menu of a PopupMenu: its HMENU and its short-cut table. It pops up at a screen point
+// for any window (TrackAt).
+class MenuPeerBase : public PopupMenuPeer, public Detachable {
  public:
   virtual HMENU Menu() const = 0;
   virtual HACCEL Accelerators() const = 0;
@@ -47,6 +49,7 @@ void UpdateSheetShown(WindowPeer& sheet);
 std::unique_ptr<WindowPeer> MakePanelPeer(Backend& backend, Control& control);
 std::unique_ptr<WindowPeer> MakeGroupBoxPeer(Backend& backend, Control& control);
 std::unique_ptr<WindowPeer> MakeImagePeer(Backend& backend, Control& control);
+std::unique_ptr<WindowPeer> MakeBevelPeer(Backend& backend, Control& control);
 std::unique_ptr<WindowPeer> MakeLabelPeer(Backend& backend, Control& control);
 std::unique_ptr<WindowPeer> MakeButtonPeer(Backend& backend, Control& control);
 std::unique_ptr<WindowPeer> MakeSpeedButtonPeer(Backend& backend, Control& control);

@@ -16,14 +16,20 @@ namespace {
 // A system control whose text colour comes from its widget: visual styles would override it.
 void UseWidgetColours(HWND hwnd) { SetWindowTheme(hwnd, L"", L""); }
 
+// The tab strip is a stop in the tab order of its own (the arrow keys then change pages). Its
+// sheets are therefore its siblings, made right after it, not its children: the dialog keys treat
+// a window that contains others as a container and never stop on it. The strip lies above the
+// sheets, so its window region leaves out the display area where the active sheet shows.
 class PageControlWindow : public WindowPeer {
  public:
-  PageControlWindow(Backend& b, Control& c) : WindowPeer(b, c), pages_(static_cast<PageControl&>(c)) {}
+  PageControlWindow(Backend& b, Control& c) : WindowPeer(b, c), pages_(static_cast<PageControl&>(c)) {
+    textIsCaption_ = false;
+  }
 
   void Create(HWND parent) override {
-    DWORD style = WS_TABSTOP | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | TCS_TABS;
+    DWORD style = WS_TABSTOP | WS_CLIPSIBLINGS | TCS_TABS;
     if (pages_.HotTrack()) style |= TCS_HOTTRACK;
-    Adopt(CreateChild(parent, WC_TABCONTROLA, style, WS_EX_CONTROLPARENT));
+    Adopt(CreateChild(parent, WC_TABCONTROLA, style, 0));
     Subclass();
     int i = 0;
     for (TabSheet* sheet : pages_.Pages()) {
@@ -35,26 +41,35 @@ class PageControlWindow : public WindowPeer {
     SendMessageA(hwnd_, TCM_SETCURSEL, pages_.ActivePageIndex(), 0);
   }
 
-  // Places every sheet in the display area and shows the active one.
-  void ChildrenCreated() override {
-    RECT rc;
-    GetClientRect(hwnd_, &rc);
-    SendMessageA(hwnd_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&rc));
-    for (TabSheet* sheet : pages_.Pages())
-      if (auto* peer = FromHwnd(reinterpret_cast<HWND>(sheet->Handle()))) {
-        SetWindowPos(peer->Hwnd(), nullptr, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
-        UpdateSheetShown(*peer);
-      }
-  }
+  HWND ChildParent() const override { return hwnd_ ? GetParent(hwnd_) : nullptr; }
+
+  void ChildrenCreated() override { PlaceSheets(); }
 
   void Changed(Prop what) override {
-    if (what != Prop::ActivePage) return WindowPeer::Changed(what);
     if (!hwnd_) return;
-    if (SendMessageA(hwnd_, TCM_GETCURSEL, 0, 0) != pages_.ActivePageIndex())
-      SendMessageA(hwnd_, TCM_SETCURSEL, pages_.ActivePageIndex(), 0);
-    for (TabSheet* sheet : pages_.Pages())
-      if (auto* peer = FromHwnd(reinterpret_cast<HWND>(sheet->Handle()))) UpdateSheetShown(*peer);
+    switch (what) {
+      case Prop::ActivePage:
+        if (SendMessageA(hwnd_, TCM_GETCURSEL, 0, 0) != pages_.ActivePageIndex())
+          SendMessageA(hwnd_, TCM_SETCURSEL, pages_.ActivePageIndex(), 0);
+        UpdateSheets();
+        break;
+      case Prop::Options: {
+        const LONG style = GetWindowLongA(hwnd_, GWL_STYLE);
+        SetWindowLongA(hwnd_, GWL_STYLE, pages_.HotTrack() ? (style | TCS_HOTTRACK) : (style & ~TCS_HOTTRACK));
+        InvalidateRect(hwnd_, nullptr, TRUE);
+        break;
+      }
+      case Prop::Bounds:
+        WindowPeer::Changed(what);
+        PlaceSheets();
+        break;
+      case Prop::Visible:
+        WindowPeer::Changed(what);
+        UpdateSheets();
+        break;
+      default:
+        WindowPeer::Changed(what);
+    }
   }
 
   bool OnReflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override {
@@ -66,26 +81,75 @@ class PageControlWindow : public WindowPeer {
   }
 
  private:
+  // Places every sheet over the display area and shows the active one.
+  void PlaceSheets() {
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    RECT display = client;
+    SendMessageA(hwnd_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
+    HRGN strip = CreateRectRgnIndirect(&client);
+    HRGN inside = CreateRectRgnIndirect(&display);
+    CombineRgn(strip, strip, inside, RGN_DIFF);
+    DeleteObject(inside);
+    if (!SetWindowRgn(hwnd_, strip, TRUE)) DeleteObject(strip);  // the window owns it when set
+    MapWindowPoints(hwnd_, GetParent(hwnd_), reinterpret_cast<POINT*>(&display), 2);
+    for (TabSheet* sheet : pages_.Pages())
+      if (auto* peer = FromHwnd(reinterpret_cast<HWND>(sheet->Handle())))
+        SetWindowPos(peer->Hwnd(), nullptr, display.left, display.top, display.right - display.left,
+                     display.bottom - display.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    UpdateSheets();
+  }
+  void UpdateSheets() {
+    for (TabSheet* sheet : pages_.Pages())
+      if (auto* peer = FromHwnd(reinterpret_cast<HWND>(sheet->Handle()))) UpdateSheetShown(*peer);
+  }
+
   PageControl& pages_;
 };
 
+// Static text that raises mouse and click events (SS_NOTIFY: without it the mouse passes through
+// to the parent). Changes of font, colour or style show at once.
 class LabelWindow : public WindowPeer {
  public:
   using WindowPeer::WindowPeer;
 
   void Create(HWND parent) override {
-    Adopt(CreateChild(parent, "Static", SS_LEFT, 0));
+    Adopt(CreateChild(parent, "Static", SS_NOTIFY | WS_CLIPSIBLINGS | AlignStyle(), 0));
     Subclass();
     FitText();
   }
 
   void Changed(Prop what) override {
     WindowPeer::Changed(what);
-    if (what == Prop::Caption || what == Prop::Font) FitText();
+    if (!hwnd_) return;
+    if (what == Prop::Options) {
+      const LONG style = GetWindowLongA(hwnd_, GWL_STYLE);
+      SetWindowLongA(hwnd_, GWL_STYLE, (style & ~SS_TYPEMASK) | AlignStyle());
+      if (!static_cast<Label&>(control_).AutoSize()) WindowPeer::Changed(Prop::Bounds);
+      InvalidateRect(hwnd_, nullptr, TRUE);
+    }
+    if (what == Prop::Caption || what == Prop::Font || what == Prop::Options || what == Prop::Bounds) FitText();
+    if (what == Prop::Font || what == Prop::Options) UpdateWindow(hwnd_);
+  }
+
+  bool OnReflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override {
+    if (msg == WM_COMMAND && HIWORD(wp) == STN_CLICKED) {
+      control_.Click();
+      return true;
+    }
+    return WindowPeer::OnReflected(msg, wp, lp, result);
   }
 
  private:
-  // An auto-sized label is as wide as its text.
+  DWORD AlignStyle() const {
+    switch (static_cast<Label&>(control_).GetAlignment()) {
+      case Alignment::Center: return SS_CENTER;
+      case Alignment::Right: return SS_RIGHT;
+      default: return SS_LEFT;
+    }
+  }
+
+  // An auto-sized label is as wide as its text; a fixed one keeps its bounds.
   void FitText() {
     if (!hwnd_ || !static_cast<Label&>(control_).AutoSize()) return;
     HDC dc = GetDC(hwnd_);
@@ -230,21 +294,19 @@ class SpeedButtonWindow : public WindowPeer {
   bool hot_ = false;
 };
 
+// A drop-down list whose text and background colours are its widget's, in the closed box and in
+// the open list alike.
 class ComboBoxWindow : public WindowPeer {
  public:
-  ComboBoxWindow(Backend& b, Control& c) : WindowPeer(b, c), combo_(static_cast<ComboBox&>(c)) {}
+  ComboBoxWindow(Backend& b, Control& c) : WindowPeer(b, c), combo_(static_cast<ComboBox&>(c)) {
+    textIsCaption_ = false;  // the text is the selected item
+  }
 
   void Create(HWND parent) override {
     Adopt(CreateChild(parent, "ComboBox", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0));
     Subclass();
     SyncItems();
-    // The open list shows DropDownCount rows.
-    const LRESULT itemHeight = SendMessageA(hwnd_, CB_GETITEMHEIGHT, 0, 0);
-    const RECT r = ScaledBounds();
-    SetWindowPos(hwnd_, nullptr, 0, 0, r.right - r.left,
-                 (r.bottom - r.top) + static_cast<int>(itemHeight) * combo_.DropDownCount() + 2,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    SendMessageA(hwnd_, CB_SETMINVISIBLE, combo_.DropDownCount(), 0);
+    SyncDropDown();
   }
 
   void Changed(Prop what) override {
@@ -253,7 +315,11 @@ class ComboBoxWindow : public WindowPeer {
       SyncItems();
     else if (what == Prop::ItemIndex)
       SyncSelection();
-    else if (what != Prop::Caption && what != Prop::Bounds)
+    else if (what == Prop::Options)
+      SyncDropDown();
+    else if (what == Prop::Bounds)
+      SyncDropDown();
+    else if (what != Prop::Caption)
       WindowPeer::Changed(what);
   }
 
@@ -262,10 +328,33 @@ class ComboBoxWindow : public WindowPeer {
       combo_.Select(static_cast<int>(SendMessageA(hwnd_, CB_GETCURSEL, 0, 0)));
       return true;
     }
+    if (msg == WM_CTLCOLORLISTBOX || msg == WM_CTLCOLOREDIT) {  // the closed box
+      result = ColorStatic(reinterpret_cast<HDC>(wp));
+      return true;
+    }
     return WindowPeer::OnReflected(msg, wp, lp, result);
   }
 
+ protected:
+  bool HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override {
+    if (msg == WM_CTLCOLORLISTBOX) {  // the open list asks the box, which would ask our parent
+      result = ColorStatic(reinterpret_cast<HDC>(wp));
+      return true;
+    }
+    return WindowPeer::HandleMessage(msg, wp, lp, result);
+  }
+
  private:
+  // The window's height includes the open list, which shows DropDownCount rows.
+  void SyncDropDown() {
+    const LRESULT itemHeight = SendMessageA(hwnd_, CB_GETITEMHEIGHT, 0, 0);
+    const RECT r = ScaledBounds();
+    SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left,
+                 (r.bottom - r.top) + static_cast<int>(itemHeight) * combo_.DropDownCount() + 2,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageA(hwnd_, CB_SETMINVISIBLE, combo_.DropDownCount(), 0);
+  }
+
   void SyncItems() {
     SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
     SendMessageA(hwnd_, CB_RESETCONTENT, 0, 0);
@@ -285,19 +374,18 @@ class ComboBoxWindow : public WindowPeer {
 
 class TrackBarWindow : public WindowPeer {
  public:
-  TrackBarWindow(Backend& b, Control& c) : WindowPeer(b, c), bar_(static_cast<TrackBar&>(c)) {}
+  TrackBarWindow(Backend& b, Control& c) : WindowPeer(b, c), bar_(static_cast<TrackBar&>(c)) {
+    textIsCaption_ = false;
+  }
 
   void Create(HWND parent) override {
     DWORD style = TBS_HORZ | TBS_ENABLESELRANGE | TBS_FIXEDLENGTH | WS_TABSTOP;
-    if (bar_.NoTicks) style |= TBS_NOTICKS;
+    if (bar_.GetOptions().noTicks) style |= TBS_NOTICKS;
     Adopt(CreateChild(parent, TRACKBAR_CLASSA, style, 0));
     Subclass();
     SendMessageA(hwnd_, TBM_SETRANGEMIN, FALSE, bar_.Min());
     SendMessageA(hwnd_, TBM_SETRANGEMAX, FALSE, bar_.Max());
-    SendMessageA(hwnd_, TBM_SETLINESIZE, 0, bar_.LineSize);
-    SendMessageA(hwnd_, TBM_SETPAGESIZE, 0, bar_.PageSize);
-    SendMessageA(hwnd_, TBM_SETTICFREQ, static_cast<WPARAM>(bar_.Frequency), 0);
-    SendMessageA(hwnd_, TBM_SETTHUMBLENGTH, static_cast<WPARAM>(backend_.Scale(bar_.ThumbLength)), 0);
+    SyncOptions();
     SendMessageA(hwnd_, TBM_SETSEL, FALSE, MAKELPARAM(bar_.SelStart(), bar_.SelEnd()));
     SendMessageA(hwnd_, TBM_SETPOS, TRUE, bar_.Position());
   }
@@ -315,6 +403,13 @@ class TrackBarWindow : public WindowPeer {
         SendMessageA(hwnd_, TBM_SETRANGEMIN, FALSE, bar_.Min());
         SendMessageA(hwnd_, TBM_SETRANGEMAX, TRUE, bar_.Max());
         break;
+      case Prop::Options: {
+        const LONG style = GetWindowLongA(hwnd_, GWL_STYLE);
+        SetWindowLongA(hwnd_, GWL_STYLE, bar_.GetOptions().noTicks ? (style | TBS_NOTICKS) : (style & ~TBS_NOTICKS));
+        SyncOptions();
+        InvalidateRect(hwnd_, nullptr, TRUE);
+        break;
+      }
       default:
         WindowPeer::Changed(what);
     }
@@ -329,6 +424,14 @@ class TrackBarWindow : public WindowPeer {
   }
 
  private:
+  void SyncOptions() {
+    const TrackBar::Options& o = bar_.GetOptions();
+    SendMessageA(hwnd_, TBM_SETLINESIZE, 0, o.lineSize);
+    SendMessageA(hwnd_, TBM_SETPAGESIZE, 0, o.pageSize);
+    SendMessageA(hwnd_, TBM_SETTICFREQ, static_cast<WPARAM>(o.frequency), 0);
+    SendMessageA(hwnd_, TBM_SETTHUMBLENGTH, static_cast<WPARAM>(backend_.Scale(o.thumbLength)), 0);
+  }
+
   TrackBar& bar_;
 };
 

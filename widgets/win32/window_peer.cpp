@@ -25,10 +25,16 @@ ShiftState ShiftFromKeys(WPARAM keys) {
 }  // namespace
 
 WindowPeer::~WindowPeer() {
-  if (control_.GetPeer() == this) control_.AttachPeer(nullptr);
-  if (hwnd_) {
-    RemovePropA(hwnd_, kPeerProp);
-    RemoveWindowSubclass(hwnd_, SubclassProc, kSubclassId);
+  if (!detached_ && control_.GetPeer() == this) control_.AttachPeer(nullptr);
+  detached_ = true;
+  if (!hwnd_) return;
+  HWND hwnd = hwnd_;
+  backend_.DropHint(hwnd);
+  DestroyWindow(hwnd);  // its WM_NCDESTROY clears hwnd_, the property and the subclass
+  if (hwnd_) {          // not destroyed (another thread's window): at least forget it
+    RemovePropA(hwnd, kPeerProp);
+    RemoveWindowSubclass(hwnd, SubclassProc, kSubclassId);
+    hwnd_ = nullptr;
   }
 }
 
@@ -142,6 +148,14 @@ bool WindowPeer::Reflect(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
 bool WindowPeer::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
   if (Reflect(msg, wp, lp, result)) return true;
   switch (msg) {
+    case WM_SETTEXT:
+      // Our own SetWindowText passes the caption; any other text (from another program) is
+      // refused, so the window text and what the control shows never part.
+      if (textIsCaption_ && (!lp || control_.Caption() != reinterpret_cast<const char*>(lp))) {
+        result = FALSE;
+        return true;
+      }
+      return false;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
@@ -180,7 +194,7 @@ LRESULT WindowPeer::Dispatch(UINT msg, WPARAM wp, LPARAM lp, bool ownClass) {
   LRESULT result = 0;
   bool handled = false;
   try {
-    handled = HandleMessage(msg, wp, lp, result);
+    if (!detached_) handled = HandleMessage(msg, wp, lp, result);
   } catch (...) {
     // Nothing may cross back into Windows; the message gets its default processing instead.
     OutputDebugStringA("Orvane: a handler failed; the message was dropped\n");

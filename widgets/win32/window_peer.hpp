@@ -10,9 +10,21 @@ namespace widgets::win32 {
 
 class Backend;
 
-class WindowPeer : public Peer {
+// A peer whose component can go first. Once detached, the peer never touches its component again.
+class Detachable {
+ public:
+  virtual ~Detachable() = default;
+  void Detach() { detached_ = true; }
+  bool Detached() const { return detached_; }
+
+ protected:
+  bool detached_ = false;
+};
+
+class WindowPeer : public Peer, public Detachable {
  public:
   WindowPeer(Backend& backend, Control& control) : backend_(backend), control_(control) {}
+  // Destroys the peer's window (and with it the windows inside) if it still exists.
   ~WindowPeer() override;
 
   // Creates the window under parent (nullptr for a top-level window) and attaches the peer.
@@ -24,6 +36,11 @@ class WindowPeer : public Peer {
   WindowHandle Handle() const override { return reinterpret_cast<WindowHandle>(hwnd_); }
   HWND Hwnd() const { return hwnd_; }
   Control& Model() { return control_; }
+
+  // Once the control is going away (Detach), the window gets only default processing until it
+  // is destroyed.
+  // The window that the control's children are made in.
+  virtual HWND ChildParent() const { return hwnd_; }
 
   // The peer of a window we created, or nullptr.
   static WindowPeer* FromHwnd(HWND hwnd);
@@ -52,6 +69,9 @@ class WindowPeer : public Peer {
   Backend& backend_;
   Control& control_;
   HWND hwnd_ = nullptr;
+  // Whether the window text is the caption. Kinds whose window text is something else (the
+  // selected item, nothing) say no; for the others no other program can change the text.
+  bool textIsCaption_ = true;
 
  public:
   // The window procedure of our own window classes and the subclass procedure of system ones.
