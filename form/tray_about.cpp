@@ -1,4 +1,5 @@
 // The tray and about commands of the main window.
+#include "about/about_box.hpp"
 #include "form/orvane_form.hpp"
 
 // Swaps the window and its tray icon: one call hides the window and shows the icon, the next
@@ -9,4 +10,5 @@ void TFormOrvane::MinimizeTray_Cmd(widgets::Control&) {
   TrayCtrl1.SetVisible(!TrayCtrl1.Visible());
 }
 
-void TFormOrvane::About_Open(widgets::Control&) {}
+// The about box, modal over the window; the timer keeps refreshing the page meanwhile.
+void TFormOrvane::About_Open(widgets::Control&) { ShowAbout(app_, "Orvane v1.61 beta"); }

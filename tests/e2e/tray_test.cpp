@@ -88,7 +88,7 @@ TEST_F(Tray, TrayHidesTheWindowAndALeftClickOnTheIconBringsItBackUnchanged) {
   ASSERT_TRUE(WaitVisible(true)) << "a left click on the icon did not bring the window back";
   EXPECT_EQ(GetForegroundWindow(), main_) << "the window comes back active";
   EXPECT_EQ(SendMessageA(tabs, TCM_GETCURSEL, 0, 0), 3);
-  EXPECT_TRUE(IsWindowVisible(FindChild(tabs, "Disks", "OrvaneTabSheet")));
+  EXPECT_TRUE(IsWindowVisible(FindChild(main_, "Disks", "OrvaneTabSheet")));
   EXPECT_EQ(SendMessageA(interval, CB_GETCURSEL, 0, 0), 6);
   EXPECT_EQ(WindowText(interval), "1.000 s");
   EXPECT_EQ(SendMessageA(onTop, BM_GETCHECK, 0, 0), BST_CHECKED);
