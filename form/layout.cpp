@@ -304,7 +304,7 @@ void TFormOrvane::LoadLayout() {
     GroupBox& g = this->*row.group;
     place(g, row.name, ParentOf(*this, row), row.bounds);
     g.SetCaption(row.caption);
-    g.SetFont(Font{font.name, font.height, clNavy, fsBold});
+    g.SetFont(Font{font.name, font.height, clNavy, fsBold, {}});
     g.SetAnchors(row.anchors);
   }
   for (const auto& row : kPanels) {  // after the groups: the colour sample lies in one

@@ -57,6 +57,8 @@ class TFormOrvane : public widgets::Form {
   void Close_Cmd(widgets::Control& sender);
   void MinimizeTray_Cmd(widgets::Control& sender);
   void About_Open(widgets::Control& sender);
+  // Reads the user's separators again after a change of the locale settings.
+  void Settings_Change(widgets::Form& sender, std::string_view area);
 
   // Memory page.
   void MemPage_Update();
@@ -141,7 +143,8 @@ class TFormOrvane : public widgets::Form {
 
  protected:
   widgets::Application& app_;
-  // The user's separators, read when the window is made.
+  // The user's separators, read when the window is made and again when the user changes them;
+  // every refresh formats with the current ones.
   platform::FormatSettings formatSettings_;
 
  private:

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "form/orvane_form.hpp"
+#include "funclib/format.hpp"
 #include "funclib/owner_window.hpp"
 #include "platform/window.hpp"
 
@@ -39,7 +40,8 @@ TFormOrvane::TFormOrvane(widgets::Application& app) : Form("TFormOrvane"), TrayC
   SetBorderIcons(widgets::biSystemMenu | widgets::biMinimize);
   SetPosition(widgets::FormPosition::ScreenCenter);
   SetColor(widgets::clBtnFace);
-  formatSettings_ = platform::GetFormatSettings();
+  formatSettings_ = funclib::UserFormatSettings();
+  OnSettingChange = [this](widgets::Form& sender, std::string_view area) { Settings_Change(sender, area); };
   LoadLayout();
 }
 
@@ -116,3 +118,12 @@ void TFormOrvane::StayOnTop_Toggle(widgets::Control&) {
 }
 
 void TFormOrvane::Close_Cmd(widgets::Control&) { Close(); }
+
+void TFormOrvane::Settings_Change(widgets::Form&, std::string_view area) {
+  // Locale changes name the area "intl" (in any case); a change that names none may be one too.
+  auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+  const std::string_view intl = "intl";
+  const bool isIntl = area.size() == intl.size() && std::equal(area.begin(), area.end(), intl.begin(),
+                                                                 [&](char a, char b) { return lower(a) == b; });
+  if (area.empty() || isIntl) formatSettings_ = funclib::UserFormatSettings();
+}

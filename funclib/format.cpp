@@ -22,6 +22,12 @@ bool IncrementDigits(char* digits, size_t n) {
 
 }  // namespace
 
+platform::FormatSettings UserFormatSettings() {
+  platform::FormatSettings fs = platform::GetFormatSettings();
+  if (fs.decimalSeparator.empty()) fs.decimalSeparator = ".";
+  return fs;
+}
+
 void AppendNumber(std::string& out, double value, int decimals, const platform::FormatSettings& fs) {
   if (std::isnan(value)) {
     out += "NAN";

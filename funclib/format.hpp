@@ -7,6 +7,10 @@
 
 namespace funclib {
 
+// The user's separators as numbers are shown with them: read from the system each call, with an
+// empty decimal separator taken as "." so that a fraction never runs into its integer part.
+platform::FormatSettings UserFormatSettings();
+
 // Appends value like the format "%.<decimals>n": thousands grouped with the locale's separator,
 // exactly `decimals` digits after its decimal separator. A value that rounds to zero never
 // shows a minus sign.

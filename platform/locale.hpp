@@ -10,7 +10,9 @@ struct FormatSettings {
   std::string timeSeparator = ":";
 };
 
-// Reads the current user's separators; a value the system cannot give keeps its default above.
+// Reads the current user's separators, in the ANSI code page; a character the code page cannot
+// hold reads as a blank. A value the system cannot give keeps its default above; an empty value
+// stays empty.
 FormatSettings GetFormatSettings();
 
 }  // namespace platform

@@ -1,5 +1,6 @@
 #pragma once
 // The application object: task-bar title, icon, the screen-wide cursor and the message pump.
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -40,6 +41,12 @@ class Application {
   Cursor ScreenCursor() const { return screenCursor_; }
   void SetScreenCursor(Cursor c);
 
+  // The screen cursors by number, crDefault down to crSizeAll, as the backend loaded them when it
+  // started; they stay valid for the whole run and nobody frees them. 0 for crNone, for a number
+  // outside the table and while no backend has set them.
+  IconHandle CursorHandle(Cursor c) const;
+  void SetCursorHandle(Cursor c, IconHandle handle);
+
   // Handles the window messages that are waiting, then returns.
   void ProcessMessages();
 
@@ -56,6 +63,7 @@ class Application {
   IconHandle icon_ = 0;
   WindowHandle handle_ = 0;
   Cursor screenCursor_ = crDefault;
+  std::array<IconHandle, kCursorCount> cursors_{};  // index: minus the cursor number
   ApplicationPeer* peer_ = nullptr;
 };
 

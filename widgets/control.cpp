@@ -1,6 +1,7 @@
 #include "widgets/control.hpp"
 
 #include <algorithm>
+#include <utility>
 
 namespace widgets {
 
@@ -93,7 +94,8 @@ bool Control::Showing() const {
 
 void Control::SetFont(const widgets::Font& f) {
   if (font_ == f) return;
-  font_ = f;
+  // A handed-over font the new one replaces is freed only after the window has the new one.
+  const widgets::Font old = std::exchange(font_, f);
   Changed(Prop::Font);
 }
 
@@ -105,8 +107,11 @@ void Control::SetFontColor(Color c) {
 
 void Control::SetFontStyle(std::uint8_t style) {
   if (font_.style == style) return;
-  font_.style = style;
-  Changed(Prop::Font);
+  // A handed-over font cannot show another style: the description takes its place.
+  widgets::Font f = font_;
+  f.style = style;
+  f.handle.reset();
+  SetFont(f);
 }
 
 void Control::SetColor(Color c) {

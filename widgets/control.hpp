@@ -123,8 +123,11 @@ class Control : public Component {
   bool Showing() const;
 
   const widgets::Font& GetFont() const { return font_; }
+  // A font from FontFromHandle keeps its handle alive while the control (or any copy) holds it.
   void SetFont(const widgets::Font& f);
+  // The colour applies to a handed-over font too.
   void SetFontColor(Color c);
+  // Replaces a handed-over font by its description with this style.
   void SetFontStyle(std::uint8_t style);
 
   Color GetColor() const { return color_; }

@@ -2,6 +2,7 @@
 // A top-level window. Its bounds are the client area's size; the backend places it.
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "widgets/control.hpp"
@@ -73,6 +74,13 @@ class Form : public Control {
   // is destroyed first leaves the list.
   const std::vector<Component*>& Components() const { return components_; }
   void AddComponent(Component& c);
+
+  // The user changed a system setting while the form is up. The area names which ("intl" for the
+  // locale settings; empty when the system does not say); the backend raises it for every form.
+  std::function<void(Form& sender, std::string_view area)> OnSettingChange;
+  void SettingChange(std::string_view area) {
+    if (OnSettingChange) OnSettingChange(*this, area);
+  }
 
   // Closes the window; for the main form this ends the program. A modal form is hidden and its
   // modal result becomes Cancel unless it has one.

@@ -1,6 +1,7 @@
 #pragma once
 // Value types shared by every widget: bounds, colours, fonts, cursors, mouse and key states.
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "platform/types.hpp"
@@ -34,21 +35,64 @@ inline constexpr Color clBtnFace = SystemColor(15);
 
 enum FontStyle : std::uint8_t { fsBold = 1, fsItalic = 2, fsUnderline = 4 };
 
+// A font handle made outside the toolkit (the icon-title font) and handed over to it. It is freed
+// with platform::DestroyFont when the last Font that holds it goes.
+class OwnedFont {
+ public:
+  explicit OwnedFont(platform::FontHandle handle) : handle_(handle) {}
+  ~OwnedFont();
+  OwnedFont(const OwnedFont&) = delete;
+  OwnedFont& operator=(const OwnedFont&) = delete;
+  platform::FontHandle Handle() const { return handle_; }
+
+ private:
+  platform::FontHandle handle_;
+};
+
+// A control's font: a description the backend makes a font from, or a handed-over handle.
 struct Font {
   std::string name = "Tahoma";
   int height = -11;  // pixels at 96 dpi; negative: character height without internal leading
   Color color = clWindowText;
   std::uint8_t style = 0;  // FontStyle bits
+  // When set, text is drawn with this handle as it is (only the colour applies); name, height
+  // and style are then not read. Every copy of the Font shares it.
+  std::shared_ptr<const OwnedFont> handle;
   bool operator==(const Font&) const = default;
 };
 
-// Screen-cursor numbers: 0 is the control's default, the others count down from -1.
+// Hand-over of a font handle: from this call the toolkit owns `handle`. The returned Font (the
+// colour of `base`, with the handle) and every copy of it share the handle, and the last of them
+// to go frees it; the caller must not free it. A zero handle gives `base` unchanged.
+Font FontFromHandle(platform::FontHandle handle, Font base = {});
+
+// Screen-cursor numbers: 0 is the control's default, the others count down from -1 to -22.
+// Application::CursorHandle gives the cursor of each.
 using Cursor = int;
 inline constexpr Cursor crDefault = 0;
 inline constexpr Cursor crNone = -1;
 inline constexpr Cursor crArrow = -2;
+inline constexpr Cursor crCross = -3;
+inline constexpr Cursor crIBeam = -4;
+inline constexpr Cursor crSize = -5;
+inline constexpr Cursor crSizeNESW = -6;
+inline constexpr Cursor crSizeNS = -7;
+inline constexpr Cursor crSizeNWSE = -8;
+inline constexpr Cursor crSizeWE = -9;
+inline constexpr Cursor crUpArrow = -10;
 inline constexpr Cursor crHourGlass = -11;
+inline constexpr Cursor crDrag = -12;
+inline constexpr Cursor crNoDrop = -13;
+inline constexpr Cursor crHSplit = -14;
+inline constexpr Cursor crVSplit = -15;
+inline constexpr Cursor crMultiDrag = -16;
+inline constexpr Cursor crSQLWait = -17;
+inline constexpr Cursor crNo = -18;
+inline constexpr Cursor crAppStart = -19;
+inline constexpr Cursor crHelp = -20;
 inline constexpr Cursor crHandPoint = -21;
+inline constexpr Cursor crSizeAll = -22;
+inline constexpr int kCursorCount = 23;  // crDefault down to crSizeAll
 
 enum Anchor : std::uint8_t { akLeft = 1, akTop = 2, akRight = 4, akBottom = 8 };
 

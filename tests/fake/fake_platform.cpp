@@ -13,6 +13,9 @@ void ResetFake() { Fake() = Platform{}; }
 
 namespace platform {
 
-FormatSettings GetFormatSettings() { return fake::Fake().format; }
+FormatSettings GetFormatSettings() {
+  ++fake::Fake().formatReads;
+  return fake::Fake().format;
+}
 
 }  // namespace platform

@@ -23,6 +23,7 @@ namespace fake {
 
 struct Platform {
   platform::FormatSettings format;
+  int formatReads = 0;
   platform::MemoryStatus memory;
   int memoryReads = 0;
   // Every SetWindowTopmost call: window and whether it asked for topmost.

@@ -409,4 +409,17 @@ TEST(ImageList, OwnsACopyOfEveryIconAndReleasesThemAll) {
   EXPECT_EQ(files.misusedIcons, std::vector<platform::IconHandle>{source}) << "only the copy that was refused";
 }
 
+TEST(ScreenCursors, OnlyTheTwentyThreeNumbersHaveACursor) {
+  widgets::Application app;
+  app.SetCursorHandle(widgets::crSizeAll, 0x22);
+  app.SetCursorHandle(widgets::crDefault, 0x10);
+  app.SetCursorHandle(-23, 0x23);
+  app.SetCursorHandle(1, 0x01);
+  EXPECT_EQ(app.CursorHandle(widgets::crSizeAll), 0x22u);
+  EXPECT_EQ(app.CursorHandle(widgets::crDefault), 0x10u);
+  EXPECT_EQ(app.CursorHandle(widgets::crNone), 0u);
+  EXPECT_EQ(app.CursorHandle(-23), 0u);
+  EXPECT_EQ(app.CursorHandle(1), 0u);
+}
+
 }  // namespace

@@ -28,7 +28,7 @@ class Dialog : public widgets::Form {
     title.SetAutoSize(false);
     title.SetAlignment(widgets::Alignment::Center);
     title.SetCaption("Kelvo Productions");
-    title.SetFont(widgets::Font{"Courier New", -16, 0x804000, 0});
+    title.SetFont(widgets::Font{"Courier New", -16, 0x804000, 0, {}});
     line.SetParent(&panel);
     line.SetBounds({2, 27, 225, 2});
     line.SetShape(widgets::BevelShape::BottomLine);
@@ -287,7 +287,7 @@ TEST_F(SecondForms, TheControlsOfASecondFormTakeTheirInput) {
   EXPECT_EQ(moves, 1);
   EXPECT_EQ(clicks, 2);
   SendMessageA(link, WM_SETCURSOR, reinterpret_cast<WPARAM>(link), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
-  EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_HAND)));
+  EXPECT_EQ(GetCursor(), LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(32761))) << "the program's own hand";
   dlg.link.SetFontStyle(widgets::fsUnderline);
   dlg.link.SetFontColor(0x804000);
   HDC dc = CreateCompatibleDC(nullptr);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/locale.hpp"
+#include "tests/win32/win32_fixture.hpp"
 
 namespace {
 
@@ -15,14 +16,22 @@ std::string LocaleText(LCTYPE what) {
 // Sets a user locale value for the test's lifetime.
 class UserLocaleValue {
  public:
-  UserLocaleValue(LCTYPE what, const char* value) : what_(what), saved_(LocaleText(what)) {
+  UserLocaleValue(LCTYPE what, const char* value) : what_(what), saved_(WideText(what)) {
     SetLocaleInfoA(LOCALE_USER_DEFAULT, what_, value);
   }
-  ~UserLocaleValue() { SetLocaleInfoA(LOCALE_USER_DEFAULT, what_, saved_.c_str()); }
+  UserLocaleValue(LCTYPE what, const wchar_t* value) : what_(what), saved_(WideText(what)) {
+    SetLocaleInfoW(LOCALE_USER_DEFAULT, what_, value);
+  }
+  ~UserLocaleValue() { SetLocaleInfoW(LOCALE_USER_DEFAULT, what_, saved_.c_str()); }
 
  private:
+  static std::wstring WideText(LCTYPE what) {
+    wchar_t buf[16] = {};
+    GetLocaleInfoW(LOCALE_USER_DEFAULT, what, buf, 16);
+    return buf;
+  }
   LCTYPE what_;
-  std::string saved_;
+  std::wstring saved_;
 };
 
 TEST(Locale, ReportsTheUsersSeparators) {
@@ -39,6 +48,48 @@ TEST(Locale, FollowsAChangeOfTheUsersSettings) {
   const platform::FormatSettings fs = platform::GetFormatSettings();
   EXPECT_EQ(fs.thousandSeparator, "'");
   EXPECT_EQ(fs.decimalSeparator, ",");
+}
+
+TEST(Locale, ASeparatorTheAnsiCodePageCannotHoldReadsAsABlank) {
+  // The narrow no-break space that French and several other locales group thousands with.
+  UserLocaleValue thousand(LOCALE_STHOUSAND, L"\x202F");
+  UserLocaleValue decimal(LOCALE_SDECIMAL, L",");
+  if (GetACP() == CP_UTF8) GTEST_SKIP() << "the UTF-8 code page holds every character";
+  const platform::FormatSettings fs = platform::GetFormatSettings();
+  EXPECT_EQ(fs.thousandSeparator, " ") << "the system's own ANSI reading is \"" << LocaleText(LOCALE_STHOUSAND) << '"';
+  EXPECT_EQ(fs.decimalSeparator, ",");
+}
+
+// The total memory in KiB as the Memory page must show it, grouped with `separator`.
+std::string TotalKiB(const std::string& separator) {
+  MEMORYSTATUSEX ms{};
+  ms.dwLength = sizeof ms;
+  EXPECT_TRUE(GlobalMemoryStatusEx(&ms));
+  const std::string digits = std::to_string((ms.ullTotalPhys + 512) / 1024);
+  std::string out;
+  for (size_t i = 0; i < digits.size(); ++i) {
+    if (i > 0 && (digits.size() - i) % 3 == 0) out += separator;
+    out += digits[i];
+  }
+  return out + " k";
+}
+
+using LocaleOnTheMemoryPage = win32_tests::RealWindow;
+
+TEST_F(LocaleOnTheMemoryPage, ASeparatorChangeShowsAfterTheSettingChangeMessage) {
+  HWND ramSize = Hwnd(form_->RamSize_Panel);
+  const std::string before = LocaleText(LOCALE_STHOUSAND);
+  ASSERT_NE(before, "'");
+  ASSERT_GE(TotalKiB("").size(), 6u) << "the total needs a thousands group for this test";
+  EXPECT_EQ(win32_tests::Text(ramSize), TotalKiB(before));
+
+  UserLocaleValue thousand(LOCALE_STHOUSAND, "'");
+  form_->Timer1.Tick();
+  EXPECT_EQ(win32_tests::Text(ramSize), TotalKiB(before)) << "the separators are read on the message only";
+
+  SendMessageA(main_, WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>("intl"));
+  form_->Timer1.Tick();
+  EXPECT_EQ(win32_tests::Text(ramSize), TotalKiB("'"));
 }
 
 }  // namespace

@@ -39,12 +39,14 @@ TEST_F(WidgetWindows, CursorsFollowTheControlAndTheScreen) {
     SendMessageA(hwnd, WM_SETCURSOR, reinterpret_cast<WPARAM>(hwnd), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
     return GetCursor();
   };
-  EXPECT_EQ(cursorOver(panel), LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_HAND)));
+  const HCURSOR hand = LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(32761));  // the program's own
+  ASSERT_NE(hand, nullptr);
+  EXPECT_EQ(cursorOver(panel), hand);
   app_.SetScreenCursor(widgets::crHourGlass);
   EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT)));
   EXPECT_EQ(cursorOver(panel), LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT))) << "the screen cursor wins";
   app_.SetScreenCursor(widgets::crDefault);
-  EXPECT_EQ(cursorOver(panel), LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_HAND)));
+  EXPECT_EQ(cursorOver(panel), hand);
 }
 
 TEST_F(WidgetWindows, ListItemsReachTheListInOneBatch) {

@@ -25,6 +25,7 @@ Backend::Backend(Application& app, HINSTANCE instance) : app_(app), instance_(in
   smallIcon_ = static_cast<HICON>(LoadImageA(instance_, "MAINICON", IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
                                              GetSystemMetrics(SM_CYSMICON), 0));
   app_.SetIcon(reinterpret_cast<IconHandle>(bigIcon_));
+  LoadScreenCursors();
   app_.AttachPeer(this);
 }
 
@@ -365,6 +366,7 @@ void Backend::MainWindowDestroyed() { PostQuitMessage(0); }
 HWND Backend::HandleOf(const Component& c) const { return reinterpret_cast<HWND>(c.Handle()); }
 
 HFONT Backend::FontFor(const Font& f) {
+  if (f.handle) return reinterpret_cast<HFONT>(f.handle->Handle());
   const auto key = std::make_tuple(f.name, f.height, static_cast<int>(f.style));
   if (auto it = fonts_.find(key); it != fonts_.end()) return it->second;
   HFONT font = CreateFontA(Scale(f.height), 0, 0, 0, (f.style & fsBold) ? FW_BOLD : FW_NORMAL,
@@ -385,19 +387,6 @@ HBRUSH Backend::BrushFor(Color c) {
   HBRUSH brush = CreateSolidBrush(ToColorRef(c));
   brushes_.emplace(c, brush);
   return brush;
-}
-
-HCURSOR Backend::CursorHandle(Cursor c) const {
-  switch (c) {
-    case crHourGlass:
-      return LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT));
-    case crHandPoint:
-      return LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_HAND));
-    case crNone:
-      return nullptr;
-    default:
-      return LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-  }
 }
 
 void Backend::DropHint(HWND hwnd) {

@@ -54,12 +54,14 @@ class Backend : public ApplicationPeer {
   int Dpi() const { return dpi_; }
   int Scale(int px) const { return MulDiv(px, dpi_, 96); }
 
-  // A font for the description; the backend owns it until it is destroyed.
+  // The font to draw f with: its handed-over handle (owned by the Font), else one made from the
+  // description and scaled to the screen, which the backend owns until it is destroyed.
   HFONT FontFor(const Font& f);
   // A solid brush of the colour; owned by the backend.
   HBRUSH BrushFor(Color c);
   static COLORREF ToColorRef(Color c);
-  // The screen cursor of the number (crNone and unknown numbers give nullptr).
+  // The screen cursor of the number from the application's table (cursors.cpp); crNone and
+  // numbers outside the table give nullptr. Shared handles: never freed.
   HCURSOR CursorHandle(Cursor c) const;
 
   // The tooltip window that shows the controls' hints (nullptr until a control has one).
@@ -96,6 +98,8 @@ class Backend : public ApplicationPeer {
   void ReleaseRecord(FormPeers& record);
   FormPeers* RecordOf(const Form& form) const;
   void CreateChildren(FormPeers& record, Control& parent, HWND parentHwnd);
+  // Fills the application's table of screen cursors (cursors.cpp).
+  void LoadScreenCursors();
   std::unique_ptr<WindowPeer> MakePeer(Control& control);
   bool CyclePages(HWND focus, bool forward);
 

@@ -1,4 +1,7 @@
 // A form's top-level window.
+#include <cstring>
+#include <string_view>
+
 #include "widgets/button.hpp"
 #include "widgets/components.hpp"
 #include "widgets/win32/backend.hpp"
@@ -98,6 +101,11 @@ class FormWindow : public FormPeerBase {
       case WM_TIMER:
         backend_.TimerFired(form_, wp);
         return true;
+      case WM_SETTINGCHANGE:  // the area name, if any, is a string of at most a few dozen characters
+        form_.SettingChange(lp ? std::string_view(reinterpret_cast<const char*>(lp),
+                                                  strnlen(reinterpret_cast<const char*>(lp), 64))
+                               : std::string_view());
+        break;
       case WM_CONTEXTMENU:
         ShowContextMenu(lp);
         return true;
