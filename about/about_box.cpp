@@ -35,16 +35,24 @@ struct LabelRow {
   MouseMoveHandler onMouseMove;
 };
 
-const Font kTahoma{"Tahoma", -11, clMaroon, 0};
-const Font kLink{"Tahoma", -11, kLinkColor, 0};
+Font FontOf(const char* name, int height, Color color) {
+  Font f;
+  f.name = name;
+  f.height = height;
+  f.color = color;
+  return f;
+}
+
+const Font kTahoma = FontOf("Tahoma", -11, clMaroon);
+const Font kLink = FontOf("Tahoma", -11, kLinkColor);
 
 // In creation order: later ones lie on top (the support link over the credits' second line).
 const LabelRow kLabels[] = {
     {&F::About_Label, "About_Label", {48, 33, 160, 65}, kCredits, kTahoma, false, Alignment::Left, nullptr,
      &F::LinkOff_MouMove},
     {&F::Comp_Label, "Comp_Label", {8, 122, 213, 26}, "Compiled in  on \r\n(Dayname, Month Day, Year - Time)",
-     {"Tahoma", -11, 0x505050, 0}, false, Alignment::Center, nullptr, &F::LinkOff_MouMove},
-    {&F::Kelvo_Label, "Kelvo_Label", {8, 5, 213, 19}, "Kelvo Productions", {"Courier New", -16, 0x804000, 0}, false,
+     FontOf("Tahoma", -11, 0x505050), false, Alignment::Center, nullptr, &F::LinkOff_MouMove},
+    {&F::Kelvo_Label, "Kelvo_Label", {8, 5, 213, 19}, "Kelvo Productions", FontOf("Courier New", -16, 0x804000), false,
      Alignment::Center, nullptr, &F::LinkOff_MouMove},
     {&F::Hp_Label, "Hp_Label", {48, 98, 104, 13}, "www.kelvo.example", kLink, true, Alignment::Left,
      "http://www.kelvo.example/", &F::LinkOn_MouMove},
