@@ -414,4 +414,13 @@ void TFormOrvane::LoadLayout() {
 
   Register(ImageList1, "ImageList1");
   AddComponent(ImageList1);
+
+  // The tray icon: its tooltip gets the hint all the same (setting Hint always fills it); a
+  // click on it brings the window back. No menu and no image list.
+  Register(TrayCtrl1, "TrayCtrl1");
+  TrayCtrl1.SetShowHint(false);
+  TrayCtrl1.SetVisible(false);
+  TrayCtrl1.OnClick = [this](Component&) { MinimizeTray_Cmd(*this); };
+  AddComponent(TrayCtrl1);
+  TrayCtrl1.AfterLoad();
 }

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "platform/locale.hpp"
+#include "tray/tray_ctrl.hpp"
 #include "widgets/application.hpp"
 #include "widgets/button.hpp"
 #include "widgets/combo_box.hpp"
@@ -98,6 +99,8 @@ class TFormOrvane : public widgets::Form {
   widgets::Timer Timer1;
   widgets::PopupMenu PopupMenu1;
   widgets::ImageList ImageList1;
+  // The notification-area icon that stands for the window while it is hidden.
+  TTrayCtrl TrayCtrl1;
 
   // Pages.
   widgets::TabSheet Mem_Sheet, Sys_Sheet, hWnd_Sheet, Disk_Sheet, Misc_Sheet, Winamp_Sheet;

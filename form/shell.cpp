@@ -34,7 +34,7 @@ unsigned IntervalForItem(int index) {
   return power * IntervalSteps[index % 3];
 }
 
-TFormOrvane::TFormOrvane(widgets::Application& app) : Form("TFormOrvane"), app_(app) {
+TFormOrvane::TFormOrvane(widgets::Application& app) : Form("TFormOrvane"), TrayCtrl1(app), app_(app) {
   SetName("FormOrvane");
   SetCaption("*");
   SetClientSize(376, 331);
@@ -64,6 +64,9 @@ void TFormOrvane::FormCreate() {
   funclib::OwnerWindow = app_.Handle();
   SetCaption(kCaption);
   app_.SetTitle(Caption());
+  // The tray icon stands for the window while it is hidden; it is not shown yet.
+  TrayCtrl1.SetHint(Caption());
+  TrayCtrl1.SetIcon(app_.Icon());
   // The layout's timer already runs at 50 ms, which this item names; setting the index
   // raises no change event.
   UpdInterval_Combo.SetItemIndex(2);

@@ -1,5 +1,5 @@
 #pragma once
-// Starting documents, programs and links through the system shell.
+// Starting documents, programs and links through the system shell, and where this program lies.
 #include <string>
 
 #include "platform/types.hpp"
@@ -11,5 +11,8 @@ namespace platform {
 // shell's result: greater than 32 on success, otherwise its error code.
 int ShellExecuteDefault(WindowHandle owner, const std::string& file, const std::string& parameters,
                         const std::string& directory, int showCmd);
+
+// The full path of this program's executable file, however long; empty if it cannot be read.
+std::string ExecutablePath();
 
 }  // namespace platform

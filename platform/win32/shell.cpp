@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <vector>
+
 namespace platform {
 namespace {
 
@@ -16,6 +18,18 @@ int ShellExecuteDefault(WindowHandle owner, const std::string& file, const std::
   const HINSTANCE result = ShellExecuteA(reinterpret_cast<HWND>(owner), nullptr, file.c_str(),
                                          OrNull(parameters), OrNull(directory), showCmd);
   return static_cast<int>(reinterpret_cast<INT_PTR>(result));
+}
+
+std::string ExecutablePath() {
+  // A path that does not fit is cut and the whole buffer is reported: try again, larger.
+  std::vector<char> buffer(MAX_PATH);
+  for (;;) {
+    const DWORD n = GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    if (n == 0) return {};
+    if (n < buffer.size()) return std::string(buffer.data(), n);
+    if (buffer.size() >= 32768) return {};  // longer than any path Windows allows
+    buffer.resize(buffer.size() * 2);
+  }
 }
 
 }  // namespace platform

@@ -134,10 +134,10 @@ RECT ScreenRect(HWND hwnd) {
   return r;
 }
 
-bool Screenshot(HWND hwnd, const std::string& path) {
-  const RECT r = ScreenRect(hwnd);
+std::vector<std::uint8_t> ScreenPixels(const RECT& r) {
   const int w = r.right - r.left, h = r.bottom - r.top;
-  if (w <= 0 || h <= 0) return false;
+  std::vector<std::uint8_t> rgb;
+  if (w <= 0 || h <= 0) return rgb;
   HDC screen = GetDC(nullptr);
   HDC mem = CreateCompatibleDC(screen);
   BITMAPINFO bi{};
@@ -148,12 +148,11 @@ bool Screenshot(HWND hwnd, const std::string& path) {
   bi.bmiHeader.biBitCount = 32;
   void* bits = nullptr;
   HBITMAP bmp = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-  bool ok = false;
   if (bmp && bits) {
     HGDIOBJ old = SelectObject(mem, bmp);
     BitBlt(mem, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
     GdiFlush();
-    std::vector<std::uint8_t> rgb(static_cast<size_t>(w) * h * 3);
+    rgb.resize(static_cast<size_t>(w) * h * 3);
     const auto* px = static_cast<const std::uint8_t*>(bits);
     for (size_t i = 0; i < static_cast<size_t>(w) * h; ++i) {
       rgb[i * 3] = px[i * 4 + 2];
@@ -161,12 +160,17 @@ bool Screenshot(HWND hwnd, const std::string& path) {
       rgb[i * 3 + 2] = px[i * 4];
     }
     SelectObject(mem, old);
-    ok = WritePng(path, w, h, rgb);
   }
   if (bmp) DeleteObject(bmp);
   DeleteDC(mem);
   ReleaseDC(nullptr, screen);
-  return ok;
+  return rgb;
+}
+
+bool Screenshot(HWND hwnd, const std::string& path) {
+  const RECT r = ScreenRect(hwnd);
+  const std::vector<std::uint8_t> rgb = ScreenPixels(r);
+  return !rgb.empty() && WritePng(path, r.right - r.left, r.bottom - r.top, rgb);
 }
 
 void Settle(DWORD ms) { Sleep(ms); }

@@ -3,6 +3,7 @@
 // controls from outside the process, take screenshots, close it.
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -42,6 +43,8 @@ SIZE ClientSize(HWND hwnd);
 // The screen rectangle of the window, frame included.
 RECT ScreenRect(HWND hwnd);
 
+// What the screen shows in the rectangle, as rows of red, green and blue bytes; empty on failure.
+std::vector<std::uint8_t> ScreenPixels(const RECT& r);
 // Saves a PNG of the screen area that the window covers; true when written.
 bool Screenshot(HWND hwnd, const std::string& path);
 

@@ -1,5 +1,5 @@
 // orvane_shots: starts Orvane.exe, saves a PNG screenshot of every page (and of any box a page
-// opens, which it then closes), closes the program.
+// opens, which it then closes) and of the about box, closes the program.
 // Used by the run command on a machine without a display.
 //   orvane_shots <Orvane.exe> <directory>
 #include <cstdio>
@@ -61,6 +61,22 @@ int main(int argc, char** argv) {
       e2e::Settle(300);
     }
     Save(main, dir + "\\orvane-" + std::to_string(i) + "-" + FileName(kPages[i]) + ".png");
+  }
+  // The about box, opened with F1 and closed with a key.
+  PostMessageA(main, WM_KEYDOWN, VK_F1, 0);
+  HWND about = nullptr;
+  for (int waited = 0; !about && waited < 5000; waited += 100) {
+    e2e::Settle(100);
+    for (HWND box : e2e::OtherTopWindows(orvane.ProcessId(), main)) about = box;
+  }
+  if (about) {
+    e2e::Settle(300);
+    Save(about, dir + "\\orvane-about.png");
+    PostMessageA(about, WM_CHAR, 'x', 0);
+    e2e::Settle(300);
+  } else {
+    ++failures;
+    std::fprintf(stderr, "orvane_shots: F1 opened no about box\n");
   }
   PostMessageA(main, WM_CLOSE, 0, 0);
   if (!orvane.WaitForExit(10000)) {

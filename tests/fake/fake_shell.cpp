@@ -12,4 +12,6 @@ int ShellExecuteDefault(WindowHandle owner, const std::string& file, const std::
   return s.result;
 }
 
+std::string ExecutablePath() { return fake::Fake().shell.executablePath; }
+
 }  // namespace platform

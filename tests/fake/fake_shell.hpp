@@ -1,5 +1,6 @@
 #pragma once
-// The fake shell: what starting a document answers, and every start asked for.
+// The fake shell: what starting a document answers, every start asked for, and where the program
+// lies.
 #include <string>
 #include <vector>
 
@@ -15,6 +16,7 @@ struct ShellExecuteCall {
 
 struct Shell {
   int result = 42;
+  std::string executablePath = "C:\\Orvane\\Orvane.exe";
   std::vector<ShellExecuteCall> executed;
 };
 

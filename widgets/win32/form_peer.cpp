@@ -57,6 +57,13 @@ class FormWindow : public FormPeerBase {
       return;
     }
     if (what == Prop::Bounds) return;  // a form's bounds are its client size, fixed at creation
+    if (what == Prop::Visible) {
+      // A window shown again comes back active, so its keys work at once; hidden, it also leaves
+      // the task bar.
+      if (hwnd_) ShowWindow(hwnd_, form_.Visible() ? SW_SHOW : SW_HIDE);
+      if (hwnd_ && form_.Visible()) SetForegroundWindow(hwnd_);
+      return;
+    }
     WindowPeer::Changed(what);
   }
 
