@@ -12,8 +12,6 @@ using namespace widgets;
 using F = TFormAbout;
 using MouseMoveHandler = void (F::*)(Control&, ShiftState, int, int);
 
-constexpr int kShowNormal = 1;  // SW_SHOWNORMAL
-
 // The credits: the maker and the postal support address. The second line is left free for the
 // support link, which lies on it.
 constexpr const char* kCredits =
@@ -122,7 +120,7 @@ TFormAbout::TFormAbout() : Form("TFormAbout") {
   label(kLabels[4]);
 }
 
-void TFormAbout::Link_Click(Control& sender) { funclib::ShellOpen(sender.Hint(), "", "", kShowNormal); }
+void TFormAbout::Link_Click(Control& sender) { funclib::ShellOpen(sender.Hint(), "", "", platform::kShowNormal); }
 
 void TFormAbout::LinkOn_MouMove(Control& sender, ShiftState, int, int) {
   sender.SetFontStyle(fsUnderline);
@@ -140,7 +138,7 @@ void TFormAbout::LinkOff_MouMove(Control&, ShiftState, int, int) {
 void TFormAbout::FormKeyPress(Control&, char&) { Close(); }
 
 void TFormAbout::App_Image_Click(Control&) {
-  funclib::ShellOpen(about::ReadmePath(platform::ExecutablePath()), "", "", kShowNormal);
+  funclib::ShellOpen(about::ReadmePath(platform::ExecutablePath()), "", "", platform::kShowNormal);
 }
 
 void ShowAbout(Application& app, std::string_view text) {

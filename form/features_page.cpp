@@ -7,6 +7,7 @@
 #include "funclib/processor.hpp"
 #include "funclib/text.hpp"
 #include "funclib/window.hpp"
+#include "platform/dialogs.hpp"
 
 const std::array<std::string_view, 32> FeatureNames{
     "FPU", "VME",  "DE",  "PSE",  "TSC", "MSR",  "PAE",   "MCE",  "CX8",  "APIC", "",
@@ -47,12 +48,6 @@ const std::array<std::string_view, 32> FeatureDescriptions{
     "3DNow! Instruction Extension",
     "3DNow! Instruction"};
 
-namespace {
-
-constexpr std::uint32_t kWarningFlags = 48;  // exclamation icon, OK button
-
-}  // namespace
-
 void TFormOrvane::CpuIdList_Fill() {
   std::array<std::uint32_t, 4> signature;
   funclib::GetCpuSignature(signature);
@@ -80,5 +75,5 @@ void TFormOrvane::CpuIdPage_Activate() {
   funclib::ShowMessageBox(
       "The feature flags list are currently incorrect. It will be corrected as soon as I know the right info "
       "about the feature flags.",
-      "CPU Feature Flags - Major Warning!", kWarningFlags);
+      "CPU Feature Flags - Major Warning!", platform::kMbIconExclamation | platform::kMbOk);
 }

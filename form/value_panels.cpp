@@ -8,7 +8,7 @@
 void TFormOrvane::Labels_MouseMove(widgets::Control& sender, widgets::ShiftState, int, int) {
   const std::string& caption = sender.Caption();
   // An unreadable clipboard reads as one character of code 0, which never equals a caption.
-  const bool copied = funclib::ClipboardText(0) == caption;
+  const bool copied = funclib::ClipboardText(funclib::kClipboardRead) == caption;
   text_.assign(copied ? "Value Already Copied:" : "Copy Value:");
   text_ += "\r\n\"";
   text_ += caption;
@@ -19,5 +19,5 @@ void TFormOrvane::Labels_MouseMove(widgets::Control& sender, widgets::ShiftState
 
 void TFormOrvane::Labels_MouseDown(widgets::Control& sender, widgets::MouseButton, widgets::ShiftState shift, int,
                                    int) {
-  if (shift & widgets::ssLeft) funclib::ClipboardText(1, sender.Caption());
+  if (shift & widgets::ssLeft) funclib::ClipboardText(funclib::kClipboardReplace, sender.Caption());
 }

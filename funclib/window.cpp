@@ -10,16 +10,10 @@
 #include "platform/shell.hpp"
 
 namespace funclib {
-namespace {
-
-constexpr std::uint32_t kSetForeground = 0x00010000;  // MB_SETFOREGROUND
-
-}  // namespace
-
 int ShowMessageBox(const std::string& text, const std::string& caption, std::uint32_t flags) {
   std::string shown = text;
   ReplaceSubstring(shown, "\\n", "\r\n", 1, 0);
-  return platform::RunMessageBox(OwnerWindow, shown, caption, flags | kSetForeground);
+  return platform::RunMessageBox(OwnerWindow, shown, caption, flags | platform::kMbSetForeground);
 }
 
 std::string ClipboardText(std::uint8_t mode, const std::string& text) {
@@ -27,16 +21,16 @@ std::string ClipboardText(std::uint8_t mode, const std::string& text) {
   const platform::ClipboardSession clipboard(OwnerWindow);
   if (!clipboard.IsOpen()) return result;
   switch (mode) {
-    case 0:
+    case kClipboardRead:
       if (platform::ClipboardHasText()) {
         result = platform::ClipboardReadTextBlock();
         result.resize(strnlen(result.data(), result.size()));  // up to the first zero
       }
       break;
-    case 1:
+    case kClipboardReplace:
       platform::ClipboardWriteText(text);
       break;
-    case 2:
+    case kClipboardEmpty:
       result[0] = platform::ClipboardEmpty() ? '\1' : '\0';
       break;
     default:

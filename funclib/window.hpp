@@ -13,9 +13,14 @@ namespace funclib {
 // not be shown).
 int ShowMessageBox(const std::string& text, const std::string& caption, std::uint32_t flags);
 
-// The clipboard's plain text. Mode 0 reads it; mode 1 replaces it with `text`; mode 2 empties
-// the clipboard and returns one character of code 1 (emptied) or 0 (failed). Any other mode does
-// nothing. The result is the one character of code 0, never equal to a caption, whenever there is
+// What ClipboardText does with the clipboard.
+inline constexpr std::uint8_t kClipboardRead = 0;
+inline constexpr std::uint8_t kClipboardReplace = 1;
+inline constexpr std::uint8_t kClipboardEmpty = 2;
+
+// The clipboard's plain text. kClipboardRead reads it; kClipboardReplace replaces it with `text`;
+// kClipboardEmpty empties the clipboard and returns one character of code 1 (emptied) or 0
+// (failed). Any other mode does nothing. The result is the one character of code 0, never equal to a caption, whenever there is
 // nothing else to return: the clipboard is busy, holds no text, or the mode was 1.
 std::string ClipboardText(std::uint8_t mode, const std::string& text = {});
 

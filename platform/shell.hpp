@@ -6,6 +6,10 @@
 
 namespace platform {
 
+// Show commands (SW_*) for a started program's first window.
+inline constexpr int kShowHide = 0;
+inline constexpr int kShowNormal = 1;
+
 // Runs the default action of `file` (a document, program or URL) with the given parameters and
 // working directory (each may be empty) and SW_* show command, on behalf of `owner`. Returns the
 // shell's result: greater than 32 on success, otherwise its error code.

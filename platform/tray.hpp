@@ -14,6 +14,21 @@ namespace platform {
 // handling runs and gives the message's result.
 using MessageCallback = std::function<void(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam)>;
 
+// The mouse messages the shell reports in lParam of a notification icon's callback message.
+enum class TrayMouse : std::uint32_t {
+  Move = 0x0200,
+  LeftDown = 0x0201,
+  LeftUp = 0x0202,
+  LeftDoubleClick = 0x0203,
+  RightDown = 0x0204,
+  RightUp = 0x0205,
+  MiddleDown = 0x0207,
+  MiddleUp = 0x0208,
+};
+
+// WM_PAINTICON: re-applies the icon, as the shell's "taskbar created" broadcast does.
+inline constexpr std::uint32_t kPaintIconMessage = 0x0026;
+
 // The message a running window timer delivers; wParam is the timer's id.
 inline constexpr std::uint32_t kTimerMessage = 0x0113;
 

@@ -7,17 +7,7 @@
 
 namespace {
 
-// Mouse messages the shell reports in lParam of the callback.
-constexpr std::uint32_t kMouseMove = 0x0200;
-constexpr std::uint32_t kLButtonDown = 0x0201;
-constexpr std::uint32_t kLButtonUp = 0x0202;
-constexpr std::uint32_t kLButtonDblClk = 0x0203;
-constexpr std::uint32_t kRButtonDown = 0x0204;
-constexpr std::uint32_t kRButtonUp = 0x0205;
-constexpr std::uint32_t kMButtonDown = 0x0207;
-constexpr std::uint32_t kMButtonUp = 0x0208;
-// Re-applies Visible, as does the shell's "taskbar created" broadcast.
-constexpr std::uint32_t kPaintIcon = 0x0026;
+using platform::TrayMouse;
 
 constexpr std::uintptr_t kTimerId = 1;
 constexpr std::size_t kMaxHint = 64;
@@ -226,21 +216,22 @@ void TTrayCtrl::WndProc(std::uint32_t message, std::uintptr_t wParam, std::intpt
     IconNotify(static_cast<std::uint32_t>(lParam));
   else if (message == platform::kTimerMessage && wParam == kTimerId)
     timer_.Tick();
-  else if (message == kPaintIcon || (taskbarCreated_ && message == taskbarCreated_))
+  else if (message == platform::kPaintIconMessage || (taskbarCreated_ && message == taskbarCreated_))
     ApplyVisible();
 }
 
-void TTrayCtrl::IconNotify(std::uint32_t mouse) {
+void TTrayCtrl::IconNotify(std::uint32_t message) {
+  const auto mouse = static_cast<TrayMouse>(message);
   if (!enabled_) return;
-  if (mouse == kMouseMove && !OnMouseMove) return;
+  if (mouse == TrayMouse::Move && !OnMouseMove) return;
   const platform::PointerState pointer = platform::QueryPointerState();
   widgets::ShiftState shift = 0;
   if (pointer.shift) shift |= widgets::ssShift;
   if (pointer.ctrl) shift |= widgets::ssCtrl;
   if (pointer.alt) shift |= widgets::ssAlt;
   widgets::MouseButton button = widgets::MouseButton::Left;
-  if (mouse == kRButtonDown || mouse == kRButtonUp) button = widgets::MouseButton::Right;
-  if (mouse == kMButtonDown || mouse == kMButtonUp) button = widgets::MouseButton::Middle;
+  if (mouse == TrayMouse::RightDown || mouse == TrayMouse::RightUp) button = widgets::MouseButton::Right;
+  if (mouse == TrayMouse::MiddleDown || mouse == TrayMouse::MiddleUp) button = widgets::MouseButton::Middle;
   switch (button) {
     case widgets::MouseButton::Left: shift |= widgets::ssLeft; break;
     case widgets::MouseButton::Right: shift |= widgets::ssRight; break;
@@ -252,29 +243,29 @@ void TTrayCtrl::IconNotify(std::uint32_t mouse) {
   // The menu comes first: OnMouseUp of the button that pops it up fires once it has closed.
   if (popupMenu_ && popupMenu_->AutoPopup) {
     const widgets::TrackButton track = popupMenu_->GetTrackButton();
-    if ((mouse == kRButtonUp && track == widgets::TrackButton::Right) ||
-        (mouse == kLButtonUp && track == widgets::TrackButton::Left))
+    if ((mouse == TrayMouse::RightUp && track == widgets::TrackButton::Right) ||
+        (mouse == TrayMouse::LeftUp && track == widgets::TrackButton::Left))
       ShowPopupMenu(x, y);
   }
 
   switch (mouse) {
-    case kMouseMove:
+    case TrayMouse::Move:
       OnMouseMove(*this, shift, x, y);
       break;
-    case kLButtonDown:
-    case kRButtonDown:
-    case kMButtonDown:
+    case TrayMouse::LeftDown:
+    case TrayMouse::RightDown:
+    case TrayMouse::MiddleDown:
       if (OnMouseDown) OnMouseDown(*this, button, shift, x, y);
       break;
-    case kLButtonUp:
+    case TrayMouse::LeftUp:
       if (OnMouseUp) OnMouseUp(*this, button, shift, x, y);
       if (OnClick) OnClick(*this);
       break;
-    case kLButtonDblClk:
+    case TrayMouse::LeftDoubleClick:
       if (OnDblClick) OnDblClick(*this);
       break;
-    case kRButtonUp:
-    case kMButtonUp:
+    case TrayMouse::RightUp:
+    case TrayMouse::MiddleUp:
       if (OnMouseUp) OnMouseUp(*this, button, shift, x, y);
       break;
     default:

@@ -48,6 +48,8 @@ class Component {
   using FreeNotify = std::function<void(Component& destroyed)>;
   int AddFreeNotification(FreeNotify notify);
   void RemoveFreeNotification(int key);
+  // How many holders are registered: none once every holder has gone.
+  std::size_t FreeNotificationCount() const { return freeNotifies_.size(); }
 
   const std::string& Name() const { return name_; }
   void SetName(std::string_view name) { name_ = name; }

@@ -34,6 +34,9 @@ TEST(DriveRow, SizesInTheChosenUnitWithTwoDecimals) {
   EXPECT_EQ(big.subItems[1], "0.75") << "the free figure is column 2";
   // Past 4 GiB the bit count passes 2^32 * 8: nothing may be cut to 32 bits.
   EXPECT_EQ(FormatDriveRow(Drive('C', 5 * GiB, 0), kBit, fs).subItems[0], "42,949,672,960.00");
+  // No unit chosen (-1) reads as the first unit, one past the last as the last.
+  EXPECT_EQ(FormatDriveRow(Drive('C', 1000, 0), -1, fs).subItems[0], "8,000.00");
+  EXPECT_EQ(FormatDriveRow(Drive('C', 3 * GiB, 0), 5, fs).subItems[0], "3.00");
   platform::FormatSettings german;
   german.thousandSeparator = ".";
   german.decimalSeparator = ",";

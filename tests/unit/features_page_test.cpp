@@ -44,6 +44,20 @@ TEST_F(FeaturesPage, ShowsTheWordInHexAndEveryBitInOrder) {
   // A reserved bit keeps its row with empty texts; a named one shows its name.
   EXPECT_EQ(Items()[12].subItems, (std::vector<std::string>{"", "", "No"}));
   EXPECT_EQ(Items()[27].subItems[0], "SSE");
+  // Neighbours whose names differ by a suffix: each keeps its own bit.
+  const struct {
+    int bit;
+    const char* name;
+    const char* description;
+  } kLookAlikes[] = {{22, "MMX+", "MMX Extension Technology"},
+                     {23, "MMX", "MMX Technology"},
+                     {30, "3DNow!+", "3DNow! Instruction Extension"},
+                     {31, "3DNow!", "3DNow! Instruction"}};
+  for (const auto& f : kLookAlikes) {
+    const auto& row = Items()[static_cast<size_t>(f.bit + 2)].subItems;
+    EXPECT_EQ(row[0], f.name) << f.bit;
+    EXPECT_EQ(row[1], f.description) << f.bit;
+  }
 }
 
 TEST_F(FeaturesPage, TopBitAndZeroWord) {

@@ -27,6 +27,8 @@ TEST(Uptime, WholeDaysThenTheClockOfTheLastDay) {
   EXPECT_EQ(Uptime(86'399'999), "00 days, 23 hrs, 59 min, 59 sec") << "a millisecond short of a day";
   EXPECT_EQ(Uptime(86'400'000), "01 days, 00 hrs, 00 min, 00 sec");
   EXPECT_EQ(Uptime(273'903'000), "03 days, 04 hrs, 05 min, 03 sec");
+  EXPECT_EQ(Uptime(10 * 86'400'000ull - 1), "09 days, 23 hrs, 59 min, 59 sec");
+  EXPECT_EQ(Uptime(10 * 86'400'000ull), "10 days, 00 hrs, 00 min, 00 sec") << "two digits need no padding";
   EXPECT_EQ(Uptime(4'294'967'295), "49 days, 17 hrs, 02 min, 47 sec");
   // A 64-bit count goes on where the 32-bit one would start again from zero.
   EXPECT_EQ(Uptime(4'294'967'296 + 1000), "49 days, 17 hrs, 02 min, 48 sec");

@@ -171,7 +171,11 @@ TEST_F(SystemPage, ADoubleClickRefillsAndANestedFillStillEndsWithSeventeenRows) 
     page_->Sys_ListView.DblClick();
   };
   fake::Fake().cpu.sleeps.clear();
+  peer_.cursors.clear();
   Fill();
+  EXPECT_EQ(peer_.cursors, (std::vector<widgets::Cursor>{widgets::crHourGlass, widgets::crDefault,
+                                                         widgets::crHourGlass, widgets::crDefault}))
+      << "the nested fill sets the cursor back; the outer measurement shows the hourglass again";
   ASSERT_EQ(List().ItemCount(), 17);
   EXPECT_EQ(Value(0), "3000.0000 MHz");
   EXPECT_EQ(fake::Fake().cpu.sleeps.size(), 2u) << "each fill measures once";

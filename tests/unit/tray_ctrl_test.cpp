@@ -53,6 +53,17 @@ class TrayCtrl : public ::testing::Test {
   std::unique_ptr<TTrayCtrl> tray;
 };
 
+TEST_F(TrayCtrl, AnIconReplacedByNoneIsFreedAtOnce) {
+  for (auto set : {&TTrayCtrl::SetIcon, &TTrayCtrl::SetIconDisabled}) {
+    const IconHandle source = fake::MakeIcon();
+    (tray.get()->*set)(source);
+    platform::DestroyIconHandle(source);
+    ASSERT_EQ(icons.liveIcons.size(), 1u) << "the component's own copy";
+    (tray.get()->*set)(0);
+    EXPECT_TRUE(icons.liveIcons.empty()) << "the copy is freed when the component drops it";
+  }
+}
+
 TEST_F(TrayCtrl, LivesInItsHiddenWindowAndLeavesNothingBehind) {
   ASSERT_EQ(shell.log, std::vector<std::string>{"create KvTrayCtrlClass Kelvo Tray Controller v1.3"})
       << "the icon is not added before Visible";

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -117,9 +118,19 @@ TEST(Form, ForgetsItsCancelButtonMenuAndComponentsWhenTheyGoFirst) {
     form.AddComponent(kept);
   }
   EXPECT_EQ(form.Components(), std::vector<widgets::Component*>{&kept}) << "the destroyed component leaves the list";
+  // The other order: the form goes first and must leave no notification behind that would run on
+  // it when its cancel button, menu or components die later.
   widgets::Button survivor;
-  { widgets::Form gone("TGone"); gone.SetCancelButton(&survivor); }
-  survivor.SetCaption("still here");  // no stale notification runs when it dies
+  widgets::Timer timer;
+  widgets::PopupMenu popup;
+  {
+    auto gone = std::make_unique<widgets::Form>("TGone");
+    gone->SetCancelButton(&survivor);
+    gone->SetContextMenu(&popup);
+    gone->AddComponent(timer);
+  }
+  for (const widgets::Component* c : std::initializer_list<const widgets::Component*>{&survivor, &popup, &timer})
+    EXPECT_EQ(c->FreeNotificationCount(), 0u);
 }
 
 TEST(Form, ModalFormsEndWithTheirResult) {
@@ -315,6 +326,7 @@ TEST(ListView, ForgetsItsImageListWhenThatGoesFirst) {
   // And the other order: the list goes first, the image list lives on without a stale holder.
   widgets::ImageList images;
   { widgets::ListView gone; gone.SetSmallImages(&images); }
+  EXPECT_EQ(images.FreeNotificationCount(), 0u) << "the list dropped its notification";
 }
 
 TEST(Timer, TicksOnlyWhileEnabled) {

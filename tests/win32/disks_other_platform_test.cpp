@@ -69,12 +69,19 @@ TEST(Disks, MissingDriveFailsWithoutABox) {
 TEST(Disks, CriticalErrorsFailOnlyWhileTheGuardLives) {
   const auto getMode = Kernel32Function<DWORD(WINAPI*)()>("GetThreadErrorMode");
   ASSERT_NE(getMode, nullptr);
-  const DWORD before = getMode();
-  {
-    const platform::CriticalErrorsFail quiet;
-    EXPECT_TRUE(getMode() & SEM_FAILCRITICALERRORS);
+  const auto setMode = Kernel32Function<BOOL(WINAPI*)(DWORD, LPDWORD)>("SetThreadErrorMode");
+  ASSERT_NE(setMode, nullptr);
+  DWORD original = 0;
+  // From known modes, not whatever earlier tests left: a guard that never restores must fail.
+  for (const DWORD start : {DWORD{0}, DWORD{SEM_NOGPFAULTERRORBOX}}) {
+    ASSERT_TRUE(setMode(start, start == 0 ? &original : nullptr));
+    {
+      const platform::CriticalErrorsFail quiet;
+      EXPECT_TRUE(getMode() & SEM_FAILCRITICALERRORS) << start;
+    }
+    EXPECT_EQ(getMode(), start) << "the mode the guard found is back";
   }
-  EXPECT_EQ(getMode(), before);
+  setMode(original, nullptr);
 }
 
 TEST(Clock, TickCountIsTheSystems64BitCount) {

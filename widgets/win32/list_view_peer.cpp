@@ -120,7 +120,8 @@ class ListViewWindow : public WindowPeer {
       it.mask = LVIF_TEXT | LVIF_IMAGE;
       it.iItem = row;
       it.pszText = const_cast<char*>(item.caption.c_str());
-      it.iImage = item.imageIndex;
+      // A row without an image must say so: -1 would be I_IMAGECALLBACK, asking us for one.
+      it.iImage = item.imageIndex >= 0 ? item.imageIndex : I_IMAGENONE;
       SendMessageA(hwnd_, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&it));
       int sub = 1;
       for (const std::string& text : item.subItems) {
