@@ -1,12 +1,12 @@
 # Checks the release archive: it holds exactly the stripped program and the read-me, byte for
-# byte; the program names its debug file and stays under the size limit.
+# byte; the program names its debug file and stays within the size limit.
 #   cmake -DOBJDUMP=<objdump> -DDIR=<release dir> -DARCHIVE=<name.zip> -DLIMIT=<bytes> -P check_release.cmake
 set(exe ${DIR}/Orvane.exe)
 file(SIZE ${exe} size)
 math(EXPR kb "${size} / 1024")
 message(STATUS "stripped Orvane.exe: ${size} bytes (${kb} KB), limit ${LIMIT} bytes")
-if(NOT size LESS LIMIT)
-  message(FATAL_ERROR "the stripped Orvane.exe has ${size} bytes, not under ${LIMIT}")
+if(size GREATER LIMIT)
+  message(FATAL_ERROR "the stripped Orvane.exe has ${size} bytes, more than ${LIMIT}")
 endif()
 
 set(unpacked ${DIR}/check)

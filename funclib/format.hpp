@@ -12,8 +12,10 @@ namespace funclib {
 platform::FormatSettings UserFormatSettings();
 
 // Appends value like the format "%.<decimals>n": thousands grouped with the locale's separator,
-// exactly `decimals` digits after its decimal separator. A value that rounds to zero never
-// shows a minus sign.
+// exactly `decimals` (0 to 18) digits after its decimal separator. The value is first rounded to
+// its 15 significant digits (all of its integer digits when it has more), so 0.15 shows as 0.2
+// and 2.675 as 2.68 although their binary values lie a hair below. A value that rounds to zero
+// never shows a minus sign.
 void AppendNumber(std::string& out, double value, int decimals, const platform::FormatSettings& fs);
 
 inline std::string FormatNumber(double value, int decimals, const platform::FormatSettings& fs) {
