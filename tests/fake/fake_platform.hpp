@@ -17,6 +17,7 @@
 #include "tests/fake/fake_fonts.hpp"
 #include "tests/fake/fake_input.hpp"
 #include "tests/fake/fake_network.hpp"
+#include "tests/fake/fake_output.hpp"
 #include "tests/fake/fake_printers.hpp"
 #include "tests/fake/fake_shell.hpp"
 #include "tests/fake/fake_sysinfo.hpp"
@@ -48,6 +49,7 @@ struct Platform {
   Clock clock;
   Desktop desktop;
   Printers printers;
+  Output output;
 };
 
 // The one fake system of the test process.
