@@ -5,29 +5,21 @@ namespace platform {
 
 bool WriteStandardStream(Stream stream, std::string_view bytes) {
   fake::Output& o = fake::Fake().output;
-  if (!o.streamsWork) return false;
   (stream == Stream::Output ? o.standardOutput : o.standardError) += bytes;
-  return true;
+  return o.streamsWork;
 }
 
 bool ReplaceFileWith(const std::string& path, std::string_view bytes) {
-  fake::Output& o = fake::Fake().output;
-  if (o.filesFail) return false;
-  o.files[path] = bytes;
-  return true;
+  if (!fake::Fake().output.filesFail) fake::Fake().output.files[path] = bytes;
+  return !fake::Fake().output.filesFail;
 }
 
 // The fake system's ANSI code page is Latin-1.
 std::string AnsiToUtf8(std::string_view ansi) {
   std::string out;
-  for (const char c : ansi) {
-    const auto u = static_cast<unsigned char>(c);
-    if (u < 0x80) {
-      out += c;
-    } else {
-      out += static_cast<char>(0xC0 | (u >> 6));
-      out += static_cast<char>(0x80 | (u & 0x3F));
-    }
+  for (const unsigned char c : ansi) {
+    if (c >= 0x80) out += static_cast<char>(0xC0 | (c >> 6));
+    out += static_cast<char>(c < 0x80 ? c : 0x80 | (c & 0x3F));
   }
   return out;
 }

@@ -7,9 +7,8 @@ namespace fake {
 
 struct Output {
   std::string standardOutput, standardError;
-  bool streamsWork = true;
-  std::map<std::string, std::string> files;  // every file written whole, by path
-  bool filesFail = false;                    // every write fails, and leaves nothing
+  std::map<std::string, std::string> files;  // every file written, by path
+  bool streamsWork = true, filesFail = false;
 };
 
 }  // namespace fake
