@@ -1,0 +1,138 @@
+// `Orvane.exe /report` while the window is open: its facts against this driver's own readings and
+// the window's texts, the redirected standard output, and a folder that does not exist.
+#include <windows.h>
+#include <cpuid.h>
+
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+#include "tests/e2e/orvane_window.hpp"
+
+namespace e2e {
+namespace {
+
+using Rows = std::map<std::string, std::vector<std::string>>;
+
+// Runs `Orvane.exe /report <args>` (standard output into `out` when given), waits at most 10 s, and
+// reads back `file`'s rows by their first column, split into their columns. The exit code, or 99.
+DWORD Report(const std::string& args, const std::string& file, Rows& rows, HANDLE out = nullptr) {
+  std::string cmd = "\"" + WindowsPath(TheEnv().orvane) + "\" /report " + args;
+  STARTUPINFOA si{};
+  si.cb = sizeof si;
+  si.dwFlags = out ? STARTF_USESTDHANDLES : 0;
+  si.hStdOutput = out;
+  PROCESS_INFORMATION pi{};
+  DWORD code = 99;
+  if (CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, out != nullptr, 0, nullptr, nullptr, &si, &pi)) {
+    if (WaitForSingleObject(pi.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(pi.hProcess, 99);
+    GetExitCodeProcess(pi.hProcess, &code);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+  }
+  if (out) CloseHandle(out);
+  std::stringstream text;
+  text << std::ifstream(file, std::ios::binary).rdbuf();
+  for (std::string line; std::getline(text, line);) {
+    if (line.ends_with("\r")) line.pop_back();
+    const std::string sep = line.find('\t') != std::string::npos ? "\t" : ": ";
+    std::vector<std::string> cols;
+    for (size_t start = 0, end = 0; end != std::string::npos; start = end + sep.size()) {
+      end = line.find(sep, start);
+      cols.push_back(line.substr(start, end - start));
+    }
+    rows[cols[0]] = cols;
+  }
+  DeleteFileA(file.c_str());
+  return code;
+}
+
+using ReportTest = OrvaneWindow;
+
+TEST_F(ReportTest, AgreesWithTheDriverAndTheWindowAndGoesToARedirectedOutputAlike) {
+  const std::string file = ShotPath("orvane_report.txt"), redirected = ShotPath("orvane_stdout.txt");
+  Rows rows, viaStdout;
+  ASSERT_EQ(Report("\"" + file + "\"", file, rows), 0u) << "a report within 10 s";
+  const ULONGLONG uptimeNow = GetTickCount64();
+  auto at = [&rows](const std::string& key, size_t col = 1) { return rows[key].size() > col ? rows[key][col] : "-"; };
+
+  MEMORYSTATUSEX m{};
+  m.dwLength = sizeof m;
+  ASSERT_TRUE(GlobalMemoryStatusEx(&m));
+  std::string kib = at("Total physical RAM size");
+  std::erase_if(kib, [](char ch) { return ch < '0' || ch > '9'; });
+  EXPECT_EQ(kib, std::to_string((m.ullTotalPhys + 512) / 1024));
+  EXPECT_EQ(at("Total physical RAM size"), WindowText(ValueOf("Total physical RAM size:")));
+  unsigned a, b, c, d;
+  ASSERT_TRUE(__get_cpuid(0, &a, &b, &c, &d));
+  char vendor[13] = {};
+  std::memcpy(vendor, &b, 4);
+  std::memcpy(vendor + 4, &d, 4);
+  std::memcpy(vendor + 8, &c, 4);
+  EXPECT_EQ(at("Processor Vendor"), vendor);
+  SYSTEM_INFO si;
+  GetSystemInfo(&si);
+  EXPECT_EQ(at("# of Processors"), std::to_string(si.dwNumberOfProcessors));
+  char name[MAX_COMPUTERNAME_LENGTH + 1] = {}, text[64];
+  DWORD n = sizeof name;
+  ASSERT_TRUE(GetComputerNameA(name, &n));
+  EXPECT_EQ(at("Computer Name"), name);
+  DEVMODEA mode{};
+  mode.dmSize = sizeof mode;
+  ASSERT_TRUE(EnumDisplaySettingsA(nullptr, ENUM_CURRENT_SETTINGS, &mode));
+  std::snprintf(text, sizeof text, "%u x %u x %u @ %u Hz", unsigned(mode.dmPelsWidth), unsigned(mode.dmPelsHeight),
+                unsigned(mode.dmBitsPerPel), unsigned(mode.dmDisplayFrequency));
+  EXPECT_EQ(at("Screen Resolution"), text);
+  char label[MAX_PATH + 1] = {}, fs[MAX_PATH + 1] = {};
+  DWORD serial = 0;
+  ASSERT_TRUE(GetVolumeInformationA("C:\\", label, sizeof label, &serial, nullptr, nullptr, fs, sizeof fs));
+  const std::string c_row = std::string(label) + " (C:)";
+  EXPECT_EQ(at(c_row, 3), fs);
+  std::snprintf(text, sizeof text, "%04X-%04X", unsigned(serial >> 16), unsigned(serial & 0xFFFF));
+  EXPECT_EQ(at(c_row, 4), text);
+  unsigned days = 0, hours = 0, minutes = 0, seconds = 0;
+  ASSERT_EQ(std::sscanf(at("Windows Uptime").c_str(), "%u days, %u hrs, %u min, %u sec", &days, &hours, &minutes,
+                        &seconds), 4);
+  const ULONGLONG reported = (((days * 24ull + hours) * 60 + minutes) * 60 + seconds) * 1000;
+  EXPECT_LE(reported, uptimeNow);
+  EXPECT_GT(reported + 15000, uptimeNow) << "the uptime of a report written just now";
+
+  // The window's System rows (vendor, screen mode, computer name) and its C: row but the free space.
+  HWND tabs = FindChild(main_, "", "SysTabControl32");
+  for (auto [tab, sheet, wanted, cols] :
+       {std::tuple(1, "System", std::string("Processor Vendor|Screen Resolution|Computer Name|"), std::vector{1}),
+        std::tuple(3, "Disks", c_row + "|", std::vector{1, 3, 4, 5})}) {
+    ASSERT_TRUE(ClickTab(orvane_.Process(), tabs, tab));
+    Settle(300);
+    ASSERT_TRUE(WaitResponsive(main_, 15000));
+    HWND list = FindChild(FindChild(main_, sheet, "OrvaneTabSheet"), "", "SysListView32");
+    int seen = 0;
+    for (int row = 0; row < ListItemCount(list); ++row) {
+      const std::string caption = RemoteListText(orvane_.Process(), list, row, 0);
+      if (caption.empty() || wanted.find(caption + "|") == std::string::npos) continue;
+      ++seen;
+      for (int col : cols) EXPECT_EQ(at(caption, col), RemoteListText(orvane_.Process(), list, row, col)) << caption;
+    }
+    EXPECT_EQ(seen, tab == 1 ? 3 : 1) << sheet;
+  }
+
+  SECURITY_ATTRIBUTES inherit{};
+  inherit.nLength = sizeof inherit;
+  inherit.bInheritHandle = TRUE;
+  HANDLE out = CreateFileA(redirected.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
+  ASSERT_EQ(Report("", redirected, viaStdout, out), 0u);
+  EXPECT_EQ(viaStdout.size(), rows.size());
+  for (const std::string key : {"Total physical RAM size", "Processor Vendor", "Computer Name", "Screen Resolution",
+                                "[Feature Flags]", "ALL", "31"})
+    EXPECT_EQ(viaStdout[key], rows[key]) << key;
+  EXPECT_EQ(viaStdout[c_row].at(4), rows[c_row].at(4));
+
+  const std::string folder = ShotPath("orvane_no_such_folder");
+  EXPECT_EQ(Report("\"" + folder + "\\r.txt\"", folder + "\\r.txt", rows), 2u) << "a folder that does not exist";
+  EXPECT_EQ(GetFileAttributesA(folder.c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+}  // namespace
+}  // namespace e2e
