@@ -1,5 +1,4 @@
-// `Orvane.exe /report` while the window is open: its facts against this driver's own readings and
-// the window's texts, the redirected standard output, and a folder that does not exist.
+// `Orvane.exe /report` against this driver's own readings and the open window's texts.
 #include <windows.h>
 #include <cpuid.h>
 
@@ -7,7 +6,6 @@
 #include <cstring>
 #include <fstream>
 #include <map>
-#include <sstream>
 
 #include "tests/e2e/orvane_window.hpp"
 
@@ -16,8 +14,7 @@ namespace {
 
 using Rows = std::map<std::string, std::vector<std::string>>;
 
-// Runs `Orvane.exe /report <args>` (standard output into `out` when given), waits at most 10 s, and
-// reads back `file`'s rows by their first column, split into their columns. The exit code, or 99.
+// Runs `Orvane.exe /report <args>` for at most 10 s and reads `file`'s rows, split, by first column.
 DWORD Report(const std::string& args, const std::string& file, Rows& rows, HANDLE out = nullptr) {
   std::string cmd = "\"" + WindowsPath(TheEnv().orvane) + "\" /report " + args;
   STARTUPINFOA si{};
@@ -33,8 +30,7 @@ DWORD Report(const std::string& args, const std::string& file, Rows& rows, HANDL
     CloseHandle(pi.hProcess);
   }
   if (out) CloseHandle(out);
-  std::stringstream text;
-  text << std::ifstream(file, std::ios::binary).rdbuf();
+  std::ifstream text(file, std::ios::binary);
   for (std::string line; std::getline(text, line);) {
     if (line.ends_with("\r")) line.pop_back();
     const std::string sep = line.find('\t') != std::string::npos ? "\t" : ": ";
@@ -45,6 +41,7 @@ DWORD Report(const std::string& args, const std::string& file, Rows& rows, HANDL
     }
     rows[cols[0]] = cols;
   }
+  text.close();
   DeleteFileA(file.c_str());
   return code;
 }
@@ -67,10 +64,9 @@ TEST_F(ReportTest, AgreesWithTheDriverAndTheWindowAndGoesToARedirectedOutputAlik
   EXPECT_EQ(at("Total physical RAM size"), WindowText(ValueOf("Total physical RAM size:")));
   unsigned a, b, c, d;
   ASSERT_TRUE(__get_cpuid(0, &a, &b, &c, &d));
+  const unsigned regs[3] = {b, d, c};
   char vendor[13] = {};
-  std::memcpy(vendor, &b, 4);
-  std::memcpy(vendor + 4, &d, 4);
-  std::memcpy(vendor + 8, &c, 4);
+  std::memcpy(vendor, regs, 12);
   EXPECT_EQ(at("Processor Vendor"), vendor);
   SYSTEM_INFO si;
   GetSystemInfo(&si);
@@ -96,8 +92,7 @@ TEST_F(ReportTest, AgreesWithTheDriverAndTheWindowAndGoesToARedirectedOutputAlik
   ASSERT_EQ(std::sscanf(at("Windows Uptime").c_str(), "%u days, %u hrs, %u min, %u sec", &days, &hours, &minutes,
                         &seconds), 4);
   const ULONGLONG reported = (((days * 24ull + hours) * 60 + minutes) * 60 + seconds) * 1000;
-  EXPECT_LE(reported, uptimeNow);
-  EXPECT_GT(reported + 15000, uptimeNow) << "the uptime of a report written just now";
+  EXPECT_LT(uptimeNow - reported, 15000u) << "the uptime of a report written just now, never ahead of it";
 
   // The window's System rows (vendor, screen mode, computer name) and its C: row but the free space.
   HWND tabs = FindChild(main_, "", "SysTabControl32");
@@ -118,16 +113,13 @@ TEST_F(ReportTest, AgreesWithTheDriverAndTheWindowAndGoesToARedirectedOutputAlik
     EXPECT_EQ(seen, tab == 1 ? 3 : 1) << sheet;
   }
 
-  SECURITY_ATTRIBUTES inherit{};
-  inherit.nLength = sizeof inherit;
-  inherit.bInheritHandle = TRUE;
-  HANDLE out = CreateFileA(redirected.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
+  HANDLE out = CreateFileA(redirected.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS, 0, nullptr);
+  SetHandleInformation(out, HANDLE_FLAG_INHERIT, HANDLE_FLAG_INHERIT);  // the report's standard output
   ASSERT_EQ(Report("", redirected, viaStdout, out), 0u);
   EXPECT_EQ(viaStdout.size(), rows.size());
   for (const std::string key : {"Total physical RAM size", "Processor Vendor", "Computer Name", "Screen Resolution",
-                                "[Feature Flags]", "ALL", "31"})
+                                "[Feature Flags]", "ALL", "31", "Windows Directory"})
     EXPECT_EQ(viaStdout[key], rows[key]) << key;
-  EXPECT_EQ(viaStdout[c_row].at(4), rows[c_row].at(4));
 
   const std::string folder = ShotPath("orvane_no_such_folder");
   EXPECT_EQ(Report("\"" + folder + "\\r.txt\"", folder + "\\r.txt", rows), 2u) << "a folder that does not exist";

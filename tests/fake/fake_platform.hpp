@@ -1,6 +1,8 @@
 #pragma once
 // The scriptable stand-in for the platform layer that the host unit tests link against. Tests set
 // what the "system" answers in Fake() and read back what the program asked of it.
+#include <map>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -17,7 +19,6 @@
 #include "tests/fake/fake_fonts.hpp"
 #include "tests/fake/fake_input.hpp"
 #include "tests/fake/fake_network.hpp"
-#include "tests/fake/fake_output.hpp"
 #include "tests/fake/fake_printers.hpp"
 #include "tests/fake/fake_shell.hpp"
 #include "tests/fake/fake_sysinfo.hpp"
@@ -25,6 +26,13 @@
 #include "tests/fake/fake_tray.hpp"
 
 namespace fake {
+
+// The report's standard streams and every file it wrote, by path; `filesFail`: every write fails.
+struct Output {
+  std::string standardOutput, standardError;
+  std::map<std::string, std::string> files;
+  bool streamsWork = true, filesFail = false;
+};
 
 struct Platform {
   platform::FormatSettings format;

@@ -23,11 +23,10 @@ class ReportTest : public OrvaneTest {
     std::tie(f.player.position, f.player.length, f.player.index, f.player.count) = std::tuple(83'000, 200, 2, 10);
     f.player.caption = "3. Artist - Song - Winamp";
   }
-  std::optional<int> Run(std::vector<std::string> args) { return RunCommandLine(args); }
 };
 
 TEST_F(ReportTest, WritesEveryPageOfTheMachine) {
-  ASSERT_EQ(Run({"/report", "C:\\out.txt"}), 0);
+  ASSERT_EQ(RunCommandLine({"/report", "C:\\out.txt"}), 0);
   EXPECT_EQ(fake::Fake().output.files.at("C:\\out.txt"),
             "Kelvo Orvane v1.61 beta report, Mon, December 07, 2026 / 09:05:03\r\n"
             "\r\n[Memory]\r\n"
@@ -112,13 +111,10 @@ TEST_F(ReportTest, WritesEveryPageOfTheMachine) {
             "Song title: Artist - Song \r\n"
             "Song position: 01:23/03:20\r\n"
             "Playlist position: 3 / 10\r\n");
-  EXPECT_EQ(fake::Fake().disks.queriesWithBoxesOn, 0) << "an empty drive never asks for a disk";
 }
 
 TEST_F(ReportTest, JsonEscapesAndConvertsEveryText) {
-  Report report;
-  report.time = {2026, 3, 4, 3, 5, 6, 7, 0};
-  report.pages = {{"P\xE9", false, {{"a\"b\\c", "\x01\t\r\n"}, {}}}};
+  const Report report{{2026, 3, 4, 3, 5, 6, 7, 0}, {{"P\xE9", false, {{"a\"b\\c", "\x01\t\r\n"}, {}}}}};
   EXPECT_EQ(ReportJson(report),
             "{\"program\": \"Kelvo Orvane\", \"version\": \"1.61 beta\", \"time\": \"2026-03-04T05:06:07\", "
             "\"pages\": [\n  {\"title\": \"P\xC3\xA9\", \"rows\": [\n    [\"a\\\"b\\\\c\", "
@@ -126,25 +122,21 @@ TEST_F(ReportTest, JsonEscapesAndConvertsEveryText) {
 }
 
 TEST_F(ReportTest, SwitchesExitCodesAndOutputs) {
-  const CommandLine json = ParseCommandLine({"r.json", "-JSON", "/Report"});
-  EXPECT_EQ(std::tuple(json.action, json.json, json.file), std::tuple(CommandLine::Action::Report, true, "r.json"));
   fake::Output& out = fake::Fake().output;
-  EXPECT_EQ(Run({"notes.txt"}), std::nullopt) << "a plain argument opens the window, as it always did";
-  EXPECT_EQ(Run({"/report", "-?"}), 0);
+  EXPECT_EQ(RunCommandLine({"notes.txt"}), std::nullopt) << "a plain argument opens the window, as it always did";
+  EXPECT_EQ(RunCommandLine({"/report", "-?"}), 0);
   EXPECT_EQ(out.standardOutput, UsageText());
-  EXPECT_EQ(Run({"/report", "/reportx"}), 2);
-  EXPECT_EQ(Run({"/report", "a", "b"}), 2);
-  EXPECT_EQ(out.standardError, UsageText() + UsageText());
-  out.standardError.clear();
+  EXPECT_EQ(RunCommandLine({"/report", "/reportx"}), 2);
+  EXPECT_EQ(RunCommandLine({"/report", "a", "b"}), 2);
   out.filesFail = true;
-  EXPECT_EQ(Run({"/report", "Z:\\none\\r.txt"}), 2);
-  EXPECT_EQ(out.standardError, "Orvane: cannot write the report to Z:\\none\\r.txt\r\n");
+  EXPECT_EQ(RunCommandLine({"/report", "Z:\\none\\r.txt"}), 2);
+  EXPECT_EQ(out.standardError, UsageText() + UsageText() + "Orvane: cannot write the report to Z:\\none\\r.txt\r\n");
   EXPECT_TRUE(out.files.empty());
   fake::Fake().player.running = false;
-  EXPECT_EQ(Run({"/Report"}), 0);
+  EXPECT_EQ(RunCommandLine({"/Report"}), 0);
   EXPECT_TRUE(out.standardOutput.ends_with("\r\n[Winamp]\r\nNo player running\r\n"));
   out.streamsWork = false;
-  EXPECT_EQ(Run({"/report"}), 2) << "a report nobody receives is no success";
+  EXPECT_EQ(RunCommandLine({"/report"}), 2) << "a report nobody receives is no success";
 }
 
 }  // namespace
