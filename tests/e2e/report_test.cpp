@@ -62,9 +62,8 @@ TEST_F(ReportTest, AgreesWithTheDriverAndTheWindowAndGoesToARedirectedOutputAlik
   std::erase_if(kib, [](char ch) { return ch < '0' || ch > '9'; });
   EXPECT_EQ(kib, std::to_string((m.ullTotalPhys + 512) / 1024));
   EXPECT_EQ(at("Total physical RAM size"), WindowText(ValueOf("Total physical RAM size:")));
-  unsigned a, b, c, d;
-  ASSERT_TRUE(__get_cpuid(0, &a, &b, &c, &d));
-  const unsigned regs[3] = {b, d, c};
+  unsigned regs[4] = {}, days = 0, hours = 0, minutes = 0, seconds = 0;  // regs: EBX EDX ECX EAX of leaf 0
+  ASSERT_TRUE(__get_cpuid(0, &regs[3], &regs[0], &regs[2], &regs[1]));
   char vendor[13] = {};
   std::memcpy(vendor, regs, 12);
   EXPECT_EQ(at("Processor Vendor"), vendor);
@@ -88,7 +87,6 @@ TEST_F(ReportTest, AgreesWithTheDriverAndTheWindowAndGoesToARedirectedOutputAlik
   EXPECT_EQ(at(c_row, 3), fs);
   std::snprintf(text, sizeof text, "%04X-%04X", unsigned(serial >> 16), unsigned(serial & 0xFFFF));
   EXPECT_EQ(at(c_row, 4), text);
-  unsigned days = 0, hours = 0, minutes = 0, seconds = 0;
   ASSERT_EQ(std::sscanf(at("Windows Uptime").c_str(), "%u days, %u hrs, %u min, %u sec", &days, &hours, &minutes,
                         &seconds), 4);
   const ULONGLONG reported = (((days * 24ull + hours) * 60 + minutes) * 60 + seconds) * 1000;
