@@ -65,10 +65,13 @@ std::vector<PageRow> FormatFeatureRows(std::uint32_t word) {
   std::string hex = "$";
   funclib::AppendHex(hex, word, 8);
   std::vector<PageRow> rows{{"ALL", "CPUID", "Hex Value of CPUID Flags", hex}, {""}};
-  for (int bit = 0; bit < 32; ++bit)
-    rows.push_back({funclib::PadIntToStr(2, '0', bit), std::string(FeatureNames[static_cast<size_t>(bit)]),
+  for (int bit = 0; bit < 32; ++bit) {
+    std::string number;
+    funclib::AppendTwoDigits(number, static_cast<std::uint64_t>(bit));
+    rows.push_back({std::move(number), std::string(FeatureNames[static_cast<size_t>(bit)]),
                     std::string(FeatureDescriptions[static_cast<size_t>(bit)]),
                     funclib::BoolTexts[funclib::TestBit64(bit, word) ? 1 : 0]});
+  }
   return rows;
 }
 
