@@ -3,34 +3,18 @@
 #include <array>
 #include <charconv>
 
+#include "funclib/datetime.hpp"
+
 namespace about {
 namespace {
 
 constexpr std::array<std::string_view, 12> kMonthShort{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                                        "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-constexpr std::array<std::string_view, 12> kMonthLong{"January", "February", "March",     "April",
-                                                      "May",     "June",     "July",      "August",
-                                                      "September", "October", "November", "December"};
-constexpr std::array<std::string_view, 7> kWeekdays{"Sunday",   "Monday", "Tuesday", "Wednesday",
-                                                    "Thursday", "Friday", "Saturday"};
 
 bool ParseInt(std::string_view text, int& value) {
   while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
   const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
   return ec == std::errc() && end == text.data() + text.size();
-}
-
-// Day of the week of a Gregorian date, 0 = Sunday (Sakamoto's method).
-int Weekday(int year, int month, int day) {
-  static constexpr int kOffsets[] = {0, 3, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4};
-  if (month < 3) year -= 1;
-  return (year + year / 4 - year / 100 + year / 400 + kOffsets[month - 1] + day) % 7;
-}
-
-int DaysIn(int year, int month) {
-  static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-  return month == 2 && leap ? 29 : kDays[month - 1];
 }
 
 // "Feb 18 2003" as "Tuesday, February 18, 2003"; false when it is not such a date.
@@ -41,8 +25,11 @@ bool LongDate(std::string_view date, std::string& out) {
   int day = 0, year = 0;
   if (month == 12 || !ParseInt(date.substr(4, 2), day) || !ParseInt(date.substr(7, 4), year)) return false;
   ++month;
-  if (year < 1583 || day < 1 || day > DaysIn(year, month)) return false;
-  out.append(kWeekdays[Weekday(year, month, day)]).append(", ").append(kMonthLong[month - 1]);
+  if (year < 1583 || !funclib::IsValidDate(year, month, day)) return false;
+  platform::LocalDateTime t;
+  funclib::CivilFromDays(funclib::DaysFromCivil(year, month, day), t);
+  out.append(funclib::EnglishDayNames[static_cast<size_t>(t.dayOfWeek)]).append(", ");
+  out.append(platform::FormatSettings{}.longMonthNames[static_cast<size_t>(month - 1)]);
   out.append(" ").append(std::to_string(day)).append(", ").append(std::to_string(year));
   return true;
 }

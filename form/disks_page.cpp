@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 #include "form/orvane_form.hpp"
 #include "funclib/bits.hpp"
@@ -58,10 +57,10 @@ DriveRow FormatDriveRow(const DriveFacts& drive, int unitIndex, const platform::
   row.subItems[0] = SizeText(drive.total, unitIndex, fs);
   row.subItems[1] = SizeText(drive.freeToCaller, unitIndex, fs);
   row.subItems[2] = drive.volume.fileSystem;
-  char serial[16];
-  std::snprintf(serial, sizeof serial, "%.4X-%.4X", static_cast<unsigned>(drive.volume.serial >> 16),
-                static_cast<unsigned>(drive.volume.serial & 0xFFFF));
-  row.subItems[3] = serial;
+  std::string& serial = row.subItems[3];
+  funclib::AppendHex(serial, drive.volume.serial >> 16, 4);
+  serial += '-';
+  funclib::AppendHex(serial, drive.volume.serial & 0xFFFF, 4);
   // A type the system may add some day shows its number with the name of type 0.
   const std::string_view typeName = drive.driveType < DriveTypeNames.size() ? DriveTypeNames[drive.driveType]
                                                                              : DriveTypeNames[0];

@@ -1,6 +1,8 @@
 // The Feature Flags page: the processor's feature word (CPUID leaf 1, EDX) in hexadecimal and bit
 // by bit, filled once at start-up, and a warning box on every visit.
-#include <cstdio>
+#include "form/features_page.hpp"
+
+#include <array>
 
 #include "form/orvane_form.hpp"
 #include "funclib/bits.hpp"
@@ -48,25 +50,31 @@ const std::array<std::string_view, 32> FeatureDescriptions{
     "3DNow! Instruction Extension",
     "3DNow! Instruction"};
 
-void TFormOrvane::CpuIdList_Fill() {
+std::uint32_t ProbeFeatureWord() {
   std::array<std::uint32_t, 4> signature;
   funclib::GetCpuSignature(signature);
-  const std::uint32_t word = signature[3];
+  return signature[3];
+}
 
-  char hex[16];
-  std::snprintf(hex, sizeof hex, "$%08X", static_cast<unsigned>(word));
-  CpuId_ListView.BeginUpdate();  // one rewrite of the list instead of one per cell
-  const int all = CpuId_ListView.AddItem("ALL");
-  CpuId_ListView.AddSubItem(all, "CPUID");
-  CpuId_ListView.AddSubItem(all, "Hex Value of CPUID Flags");
-  CpuId_ListView.AddSubItem(all, hex);
-  CpuId_ListView.AddItem("");
-
+std::vector<PageRow> FormatFeatureRows(std::uint32_t word) {
+  std::string hex = "$";
+  funclib::AppendHex(hex, word, 8);
+  std::vector<PageRow> rows{{"ALL", "CPUID", "Hex Value of CPUID Flags", hex}, {""}};
   for (int bit = 0; bit < 32; ++bit) {
-    const int item = CpuId_ListView.AddItem(funclib::PadIntToStr(2, '0', bit));
-    CpuId_ListView.AddSubItem(item, std::string(FeatureNames[static_cast<size_t>(bit)]));
-    CpuId_ListView.AddSubItem(item, std::string(FeatureDescriptions[static_cast<size_t>(bit)]));
-    CpuId_ListView.AddSubItem(item, funclib::BoolTexts[funclib::TestBit64(bit, word) ? 1 : 0]);
+    std::string number;
+    funclib::AppendTwoDigits(number, static_cast<std::uint64_t>(bit));
+    rows.push_back({std::move(number), std::string(FeatureNames[static_cast<size_t>(bit)]),
+                    std::string(FeatureDescriptions[static_cast<size_t>(bit)]),
+                    funclib::BoolTexts[funclib::TestBit64(bit, word) ? 1 : 0]});
+  }
+  return rows;
+}
+
+void TFormOrvane::CpuIdList_Fill() {
+  CpuId_ListView.BeginUpdate();  // one rewrite of the list instead of one per cell
+  for (PageRow& row : FormatFeatureRows(ProbeFeatureWord())) {
+    const int item = CpuId_ListView.AddItem(std::move(row[0]));
+    for (size_t column = 1; column < row.size(); ++column) CpuId_ListView.AddSubItem(item, std::move(row[column]));
   }
   CpuId_ListView.EndUpdate();
 }

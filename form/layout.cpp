@@ -5,6 +5,7 @@
 #include <string>
 
 #include "form/orvane_form.hpp"
+#include "form/page_rows.hpp"
 
 namespace {
 
@@ -270,6 +271,22 @@ Control& ParentOf(F& form, const Row& row) {
 }
 
 }  // namespace
+
+std::string_view LayoutCaption(std::string_view controlName) {
+  for (const auto& row : kSheets)
+    if (controlName == row.name) return row.caption;
+  for (const auto& row : kLabels)
+    if (controlName == row.name) return row.caption;
+  for (const auto& row : kGroups)
+    if (controlName == row.name) return row.caption;
+  return {};
+}
+
+PageRow PanelRow(std::string_view labelName, std::string value) {
+  std::string_view label = LayoutCaption(labelName);
+  if (!label.empty() && label.back() == ':') label.remove_suffix(1);
+  return {std::string(label), std::move(value)};
+}
 
 void TFormOrvane::LoadLayout() {
   Font font;  // Tahoma, -11, window text: every control's font unless its row says otherwise

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "form/memory_page.hpp"
+#include "form/other_page.hpp"
 #include "platform/locale.hpp"
 #include "tray/tray_ctrl.hpp"
 #include "widgets/application.hpp"
@@ -153,5 +155,7 @@ class TFormOrvane : public widgets::Form {
   void Register(widgets::Component& c, std::string_view name);
 
   std::vector<widgets::Component*> named_;
-  std::string text_;  // scratch text for the live pages' captions
+  std::string text_;          // scratch text for the live pages' captions
+  MemoryValues memValues_;    // the Memory page's texts, their buffers reused by every refresh
+  OtherValues otherValues_;   // the Other page's, likewise
 };

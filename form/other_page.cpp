@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr std::int64_t kMsPerDay = 86'400'000;
+constexpr std::uint64_t kMsPerDay = 86'400'000;
 
 template <class Int>
 void AppendInt(std::string& out, Int value) {
@@ -19,52 +19,18 @@ void AppendInt(std::string& out, Int value) {
   out.append(buf, end);
 }
 
-void AppendTwoDigits(std::string& out, int value) {
-  if (value < 10) out += '0';
-  AppendInt(out, value);
-}
-
-// Days since 1970-01-01 of a date of the proleptic Gregorian calendar, and back.
-std::int64_t DaysFromCivil(std::int64_t y, int m, int d) {
-  y -= m <= 2;
-  const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
-  const std::int64_t yoe = y - era * 400;
-  const std::int64_t doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-  const std::int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-  return era * 146097 + doe - 719468;
-}
-
-void CivilFromDays(std::int64_t z, platform::LocalDateTime& t) {
-  z += 719468;
-  const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
-  const std::int64_t doe = z - era * 146097;
-  const std::int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-  const std::int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-  const std::int64_t mp = (5 * doy + 2) / 153;
-  t.day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
-  t.month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-  t.year = static_cast<int>(yoe + era * 400 + (t.month <= 2));
-}
-
-template <class Names>
-const std::string& NameAt(const Names& names, int index) {
-  static const std::string none;
-  return index >= 0 && index < static_cast<int>(names.size()) ? names[static_cast<size_t>(index)] : none;
-}
-
 }  // namespace
 
 void AppendUptime(std::string& out, std::uint64_t ms) {
   const std::uint64_t days = ms / kMsPerDay;
-  const auto rest = static_cast<int>((ms % kMsPerDay) / 1000);  // whole seconds of the last day
-  if (days < 10) out += '0';
-  AppendInt(out, days);
+  const std::uint64_t rest = (ms % kMsPerDay) / 1000;  // whole seconds of the last day
+  funclib::AppendTwoDigits(out, days);
   out += " days, ";
-  AppendTwoDigits(out, rest / 3600);
+  funclib::AppendTwoDigits(out, rest / 3600);
   out += " hrs, ";
-  AppendTwoDigits(out, rest / 60 % 60);
+  funclib::AppendTwoDigits(out, rest / 60 % 60);
   out += " min, ";
-  AppendTwoDigits(out, rest % 60);
+  funclib::AppendTwoDigits(out, rest % 60);
   out += " sec";
 }
 
@@ -75,44 +41,6 @@ void AppendUptimeHint(std::string& out, std::uint64_t ms) {
   out += " seconds\r\n";
   AppendInt(out, ms);
   out += " milliseconds";
-}
-
-void AppendDateTime(std::string& out, const platform::LocalDateTime& t, const platform::FormatSettings& fs) {
-  out += NameAt(fs.shortDayNames, t.dayOfWeek);
-  out += ", ";
-  out += NameAt(fs.longMonthNames, t.month - 1);
-  out += ' ';
-  AppendTwoDigits(out, t.day);
-  out += ", ";
-  if (t.year >= 0 && t.year < 1000) out.append(t.year < 10 ? 3 : t.year < 100 ? 2 : 1, '0');
-  AppendInt(out, t.year);
-  out += " / ";
-  AppendTwoDigits(out, t.hour);
-  out += fs.timeSeparator;
-  AppendTwoDigits(out, t.minute);
-  out += fs.timeSeparator;
-  AppendTwoDigits(out, t.second);
-}
-
-platform::LocalDateTime SubtractMilliseconds(const platform::LocalDateTime& t, std::uint64_t ms) {
-  const std::int64_t days = DaysFromCivil(t.year, t.month, t.day);
-  const std::int64_t ofDay = ((t.hour * 60 + t.minute) * 60 + t.second) * std::int64_t{1000} + t.millisecond;
-  // Any tick count fits: 2^64 ms would be 584 million years, far less than an int64 of days.
-  const std::int64_t back = static_cast<std::int64_t>(ms / kMsPerDay);
-  std::int64_t msOfDay = ofDay - static_cast<std::int64_t>(ms % kMsPerDay);
-  std::int64_t day = days - back;
-  if (msOfDay < 0) {
-    msOfDay += kMsPerDay;
-    --day;
-  }
-  platform::LocalDateTime r;
-  CivilFromDays(day, r);
-  r.dayOfWeek = static_cast<int>(((day % 7) + 11) % 7);  // 1970-01-01 was a Thursday
-  r.hour = static_cast<int>(msOfDay / 3'600'000);
-  r.minute = static_cast<int>(msOfDay / 60'000 % 60);
-  r.second = static_cast<int>(msOfDay / 1000 % 60);
-  r.millisecond = static_cast<int>(msOfDay % 1000);
-  return r;
 }
 
 int SysColorIndex(int item) {
@@ -148,38 +76,46 @@ std::vector<std::string> InstalledPrinterEntries() {
   return PrinterEntries(platform::EnumeratePrinters(nt), nt);
 }
 
-void TFormOrvane::OtherPage_Update() {
-  const std::uint64_t ms = platform::QueryTickCount();
-  const platform::LocalDateTime now = platform::QueryLocalTime();
-  const platform::FormatSettings& fs = formatSettings_;
-  auto set = [this](widgets::Control& panel) {
-    panel.SetCaption(text_);
-    text_.clear();
-  };
-  text_.clear();
+ClockFacts ProbeClocks() {
+  ClockFacts f;
+  f.uptimeMs = platform::QueryTickCount();
+  f.now = platform::QueryLocalTime();
+  f.mouseKnown = platform::QueryCursorPos(f.mouse);
+  return f;
+}
 
-  AppendDateTime(text_, now, fs);
-  set(CurTime_Panel);
-  AppendUptime(text_, ms);
-  set(UpTime_Panel);
-  AppendUptimeHint(text_, ms);
-  UpTime_Panel.SetHint(text_);
-  text_.clear();
-  // The start time is worked out once; later ticks would only repeat it, a millisecond off.
-  if (CompStart_Panel.Tag() == 0) {
-    CompStart_Panel.SetTag(1);
-    AppendDateTime(text_, SubtractMilliseconds(now, ms), fs);
-    set(CompStart_Panel);
-  }
-  platform::ScreenPoint mouse;
-  if (platform::QueryCursorPos(mouse)) {
-    AppendInt(text_, mouse.x);
-    text_ += " x ";
-    AppendInt(text_, mouse.y);
+void FormatOtherValues(const ClockFacts& f, bool withStartTime, const platform::FormatSettings& fs,
+                       OtherValues& out) {
+  out.currentTime.clear();
+  AppendDateTime(out.currentTime, f.now, fs);
+  out.uptime.clear();
+  AppendUptime(out.uptime, f.uptimeMs);
+  out.uptimeHint.clear();
+  AppendUptimeHint(out.uptimeHint, f.uptimeMs);
+  out.startTime.clear();
+  if (withStartTime) AppendDateTime(out.startTime, SubtractMilliseconds(f.now, f.uptimeMs), fs);
+  out.mouse.clear();
+  if (f.mouseKnown) {
+    AppendInt(out.mouse, f.mouse.x);
+    out.mouse += " x ";
+    AppendInt(out.mouse, f.mouse.y);
   } else {
-    text_ = "n/a";
+    out.mouse = "n/a";
   }
-  set(MouPos_Panel);
+}
+
+void TFormOrvane::OtherPage_Update() {
+  // The start time is worked out once; later ticks would only repeat it, a millisecond off.
+  const bool firstTime = CompStart_Panel.Tag() == 0;
+  FormatOtherValues(ProbeClocks(), firstTime, formatSettings_, otherValues_);
+  CurTime_Panel.SetCaption(otherValues_.currentTime);
+  UpTime_Panel.SetCaption(otherValues_.uptime);
+  UpTime_Panel.SetHint(otherValues_.uptimeHint);
+  if (firstTime) {
+    CompStart_Panel.SetTag(1);
+    CompStart_Panel.SetCaption(otherValues_.startTime);
+  }
+  MouPos_Panel.SetCaption(otherValues_.mouse);
 }
 
 // Item k shows screen cursor -k; "None" and no selection show an empty picture.

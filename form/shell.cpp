@@ -7,10 +7,11 @@
 #include "funclib/format.hpp"
 #include "funclib/owner_window.hpp"
 #include "funclib/window.hpp"
+#include "orvane_version.h"
 #include "platform/window.hpp"
 
 namespace {
-constexpr const char* kCaption = "Kelvo Orvane v1.61 beta";
+constexpr const char* kCaption = ORVANE_PRODUCT " v" ORVANE_VERSION_TEXT;
 }
 
 const std::array<std::string_view, 23> CursorNames{

@@ -1,6 +1,8 @@
 // The System page: seventeen facts about the machine in one list, filled on the first visit and
 // again on a double-click. The processor clock is measured last, after the list has been painted
 // with a placeholder in its row, since the measurement blocks the window for about two seconds.
+#include "form/system_page.hpp"
+
 #include <cstdio>
 
 #include "form/orvane_form.hpp"
@@ -62,56 +64,63 @@ std::string DisplayText(const platform::DisplayMode& m) {
   return text;
 }
 
-// The clock in MHz with four decimals and the locale's decimal separator, never grouped.
+}  // namespace
+
+SystemFacts ProbeSystem() {
+  SystemFacts s;
+  std::array<std::uint32_t, 4> signature;
+  funclib::GetCpuSignature(signature);
+  s.signature = signature[0];
+  funclib::GetCpuVendor(s.vendor);
+  s.processors = platform::QueryProcessorInfo();
+  s.keyboardType = platform::QueryKeyboardType();
+  s.functionKeys = platform::QueryFunctionKeyCount();
+  s.mouseButtons = platform::QueryMouseButtonCount();
+  s.display = platform::QueryDisplayMode();
+  funclib::GetOrvaneInfo(s.computer);
+  return s;
+}
+
+double MeasureSystemClock() { return funclib::MeasureCpuClock(kClockMilliseconds, true); }
+
+std::array<std::string, 17> FormatSystemValues(const SystemFacts& s) {
+  const funclib::TOrvane& c = s.computer;
+  // A resolver that finds nothing leaves the one character of code 0.
+  const std::string ip = c.IPAddress == std::string(1, '\0') ? "n/a" : c.IPAddress;
+  const std::string user = c.UserName[0] == '\0' ? "n/a" : funclib::FixedText(c.UserName);
+  return {kClockPlaceholder,
+          std::to_string(s.processors.count),
+          VendorText(s.vendor),
+          ModelText(s.signature),
+          "i" + std::to_string(s.processors.type),
+          KeyboardText(s.keyboardType, s.functionKeys),
+          "#" + std::to_string(s.mouseButtons),
+          DisplayText(s.display),
+          "",
+          user,
+          funclib::FixedText(c.ComputerName),
+          ip,
+          c.MACAddress,
+          c.WinFamily,
+          c.WinVersion,
+          funclib::FixedText(c.WindowsDir),
+          funclib::FixedText(c.TempDir)};
+}
+
 std::string ClockText(double hz, const platform::FormatSettings& fs) {
   platform::FormatSettings plain = fs;
   plain.thousandSeparator.clear();
   return funclib::FormatNumber(hz / 1e6, 4, plain) + " MHz";
 }
 
-}  // namespace
-
 void TFormOrvane::SysList_Fill() {
   app_.SetScreenCursor(widgets::crHourGlass);
   Sys_ListView.BeginUpdate();
   Sys_ListView.ClearItems();
-
-  std::array<std::uint32_t, 4> signature;
-  funclib::GetCpuSignature(signature);
-  const platform::ProcessorInfo processors = platform::QueryProcessorInfo();
-  funclib::TOrvane facts;
-  funclib::GetOrvaneInfo(facts);
-  if (facts.UserName[0] == '\0') funclib::SetFixedText(facts.UserName, "n/a");
-  if (facts.IPAddress == std::string(1, '\0')) facts.IPAddress = "n/a";
-
+  std::array<std::string, 17> values = FormatSystemValues(ProbeSystem());
   for (int row = 0; row < static_cast<int>(SysRowCaptions.size()); ++row) {
     const int item = Sys_ListView.AddItem(std::string(SysRowCaptions[static_cast<size_t>(row)]));
-    std::string value;
-    switch (row) {
-      case 0: value = kClockPlaceholder; break;
-      case 1: value = std::to_string(processors.count); break;
-      case 2: {
-        std::array<std::uint32_t, 3> vendor;
-        funclib::GetCpuVendor(vendor);
-        value = VendorText(vendor);
-        break;
-      }
-      case 3: value = ModelText(signature[0]); break;
-      case 4: value = "i" + std::to_string(processors.type); break;
-      case 5: value = KeyboardText(platform::QueryKeyboardType(), platform::QueryFunctionKeyCount()); break;
-      case 6: value = "#" + std::to_string(platform::QueryMouseButtonCount()); break;
-      case 7: value = DisplayText(platform::QueryDisplayMode()); break;
-      case 9: value = funclib::FixedText(facts.UserName); break;
-      case 10: value = funclib::FixedText(facts.ComputerName); break;
-      case 11: value = facts.IPAddress; break;
-      case 12: value = facts.MACAddress; break;
-      case 13: value = facts.WinFamily; break;
-      case 14: value = facts.WinVersion; break;
-      case 15: value = funclib::FixedText(facts.WindowsDir); break;
-      case 16: value = funclib::FixedText(facts.TempDir); break;
-      default: break;
-    }
-    if (row != kBlankRow) Sys_ListView.AddSubItem(item, std::move(value));
+    if (row != kBlankRow) Sys_ListView.AddSubItem(item, std::move(values[static_cast<size_t>(row)]));
   }
   Sys_ListView.EndUpdate();
 
@@ -120,7 +129,7 @@ void TFormOrvane::SysList_Fill() {
   // set again and the clock row is written only if the list still has it.
   app_.ProcessMessages();
   app_.SetScreenCursor(widgets::crHourGlass);
-  const double hz = funclib::MeasureCpuClock(kClockMilliseconds, true);
+  const double hz = MeasureSystemClock();
   if (Sys_ListView.ItemCount() > 0 && !Sys_ListView.Items()[0].subItems.empty())
     Sys_ListView.SetCell(0, 1, ClockText(hz, formatSettings_));
   app_.SetScreenCursor(widgets::crDefault);

@@ -2,6 +2,8 @@
 // kept between updates: each one finds the player's window again and asks it everything again.
 // Every message waits at most kPlayerTimeoutMs, so a player that hangs costs one time-out per
 // update and never freezes this window.
+#include "form/winamp_page.hpp"
+
 #include <algorithm>
 #include <array>
 #include <cstring>
@@ -23,11 +25,6 @@ platform::WindowHandle FindPlayer() { return platform::FindWindowOfClass(winamp:
 std::optional<std::int32_t> AskPlayer(platform::WindowHandle player, std::int32_t wParam, std::int32_t lParam) {
   return platform::SendMessageWithin(player, winamp::kMsgIpc, wParam, lParam, kPlayerTimeoutMs);
 }
-
-// The answers of one update, asked in the order of kQueries.
-struct PlayerReplies {
-  std::int32_t version1, state, position, length, index, count, version2;
-};
 
 struct Query {
   std::int32_t PlayerReplies::*reply;
@@ -54,107 +51,105 @@ bool AskAll(platform::WindowHandle player, PlayerReplies& r) {
   return true;
 }
 
-void AppendTwoDigits(std::string& out, std::int64_t v) {
-  out += static_cast<char>('0' + v / 10);
-  out += static_cast<char>('0' + v % 10);
-}
-
 // "NN:SS": the minutes and seconds of the magnitude of a time in milliseconds; hours and
 // milliseconds are dropped.
 void AppendMinSec(std::string& out, std::int64_t ms) {
   const std::int64_t m = ms < 0 ? -ms : ms;  // ms comes from 32-bit replies: no overflow
-  AppendTwoDigits(out, m / 60000 % 60);
+  funclib::AppendTwoDigits(out, static_cast<std::uint64_t>(m / 60000 % 60));
   out += ':';
-  AppendTwoDigits(out, m / 1000 % 60);
-}
-
-// Upper-case hexadecimal of the value's 32 bits, at least four digits.
-void AppendHex4(std::string& out, std::uint32_t v) {
-  static constexpr char kHex[] = "0123456789ABCDEF";
-  int shift = 28;
-  while (shift > 12 && (v >> shift) == 0) shift -= 4;
-  for (; shift >= 0; shift -= 4) out += kHex[(v >> shift) & 0xF];
+  funclib::AppendTwoDigits(out, static_cast<std::uint64_t>(m / 1000 % 60));
 }
 
 }  // namespace
 
-void TFormOrvane::UpdateWinampPage() {
+PlayerFacts ProbePlayer() {
+  PlayerFacts f;
   const platform::WindowHandle player = FindPlayer();
-  if (!platform::IsExistingWindow(player)) {
+  f.running = platform::IsExistingWindow(player);
+  if (!f.running) return f;
+  f.answered = AskAll(player, f.replies);
+  if (f.answered) {
+    // Whatever the other window writes, the text ends at the buffer's last byte.
+    std::array<char, winamp::kCaptionSize> caption{};
+    f.captionRead = platform::GetWindowCaptionWithin(player, caption.data(), caption.size(), kPlayerTimeoutMs);
+    caption.back() = '\0';
+    if (f.captionRead) f.caption = caption.data();
+  }
+  if (!f.answered || !f.captionRead) f.stillThere = platform::IsExistingWindow(player);
+  return f;
+}
+
+PlayerRows FormatPlayerRows(const PlayerReplies& r, std::string_view caption) {
+  PlayerRows rows;
+  rows.version = funclib::FormatVersionHex(static_cast<std::uint16_t>(r.version2), true);
+  rows.version += "  ($";
+  funclib::AppendHex(rows.version, static_cast<std::uint32_t>(r.version1), 4);
+  rows.version += ')';
+  rows.caption = caption;
+
+  // The title: the caption without the entry number and the player's decorations, blanks kept.
+  const std::int64_t entry = static_cast<std::int64_t>(r.index) + 1;
+  rows.title = caption;
+  const std::string number = std::to_string(entry) + ". ";
+  for (std::string_view decoration : {std::string_view(number), std::string_view("- Winamp"), std::string_view(" ***"),
+                                      std::string_view("[Paused]"), std::string_view("[Stopped]")})
+    funclib::ReplaceSubstring(rows.title, decoration, {}, 1, 0);
+
+  switch (r.state) {
+    case winamp::kStateStopped: rows.action = "Not Playing"; break;
+    case winamp::kStatePlaying: rows.action = "Playing"; break;
+    case winamp::kStatePaused: rows.action = "Paused"; break;
+    default: break;
+  }
+
+  const std::int64_t lengthMs = static_cast<std::int64_t>(r.length) * 1000;
+  AppendMinSec(rows.position, r.position);
+  rows.position += '/';
+  AppendMinSec(rows.position, lengthMs);
+
+  rows.playlist = std::to_string(entry) + " / " + std::to_string(r.count);
+  rows.progress = lengthMs != 0 ? static_cast<std::int64_t>(r.position) * 1000 / lengthMs : 0;
+  return rows;
+}
+
+void TFormOrvane::UpdateWinampPage() {
+  const PlayerFacts f = ProbePlayer();
+  if (!f.running) {
     Winamp_Sheet.SetVisible(false);  // the panels keep their texts for when the player returns
     return;
   }
   Winamp_Sheet.SetVisible(true);
-  auto set = [this](widgets::Panel& panel) {
-    panel.SetCaption(text_);
-    text_.clear();
-  };
   // A question that goes unanswered because the player has just quit is no failure: the page
   // hides as it does when no player runs. Only a window that is still there but does not answer
   // marks the error.
-  auto fail = [this, player] {
-    if (platform::IsExistingWindow(player))
+  auto fail = [this, &f] {
+    if (f.stillThere)
       Winamp_GrpBox.SetCaption(kWinampError);
     else
       Winamp_Sheet.SetVisible(false);
   };
-  text_.clear();
+  if (!f.answered) return fail();
 
-  PlayerReplies r{};
-  if (!AskAll(player, r)) return fail();
-
-  text_ = funclib::FormatVersionHex(static_cast<std::uint16_t>(r.version2), true);
-  text_ += "  ($";
-  AppendHex4(text_, static_cast<std::uint32_t>(r.version1));
-  text_ += ')';
-  set(WaVers_Panel);
-
-  // Whatever the other window writes, the text ends at the buffer's last byte.
-  std::array<char, winamp::kCaptionSize> caption{};
-  if (!platform::GetWindowCaptionWithin(player, caption.data(), caption.size(), kPlayerTimeoutMs)) return fail();
-  caption.back() = '\0';
-  const std::string_view w(caption.data());
-  text_ = w;
-  set(WaCaption_Panel);
-
-  // The title: the caption without the entry number and the player's decorations, blanks kept.
-  const std::int64_t entry = static_cast<std::int64_t>(r.index) + 1;
-  text_ = w;
-  const std::string number = std::to_string(entry) + ". ";
-  for (std::string_view decoration : {std::string_view(number), std::string_view("- Winamp"), std::string_view(" ***"),
-                                      std::string_view("[Paused]"), std::string_view("[Stopped]")})
-    funclib::ReplaceSubstring(text_, decoration, {}, 1, 0);
-  set(Song_Panel);
+  const PlayerRows rows = FormatPlayerRows(f.replies, f.caption);
+  WaVers_Panel.SetCaption(rows.version);
+  if (!f.captionRead) return fail();
+  WaCaption_Panel.SetCaption(rows.caption);
+  Song_Panel.SetCaption(rows.title);
 
   // An unknown play state changes neither the text nor the buttons.
-  switch (r.state) {
-    case winamp::kStateStopped: CurAction_Panel.SetCaption("Not Playing"); break;
-    case winamp::kStatePlaying: CurAction_Panel.SetCaption("Playing"); break;
-    case winamp::kStatePaused: CurAction_Panel.SetCaption("Paused"); break;
-    default: break;
-  }
+  if (!rows.action.empty()) CurAction_Panel.SetCaption(rows.action);
   // The three form one group that always keeps one down: only the one set down takes effect.
-  Stop_SpdBtn.SetDown(r.state == winamp::kStateStopped);
-  Play_SpdBtn.SetDown(r.state == winamp::kStatePlaying);
-  Pause_SpdBtn.SetDown(r.state == winamp::kStatePaused);
+  Stop_SpdBtn.SetDown(f.replies.state == winamp::kStateStopped);
+  Play_SpdBtn.SetDown(f.replies.state == winamp::kStatePlaying);
+  Pause_SpdBtn.SetDown(f.replies.state == winamp::kStatePaused);
 
-  const std::int64_t lengthMs = static_cast<std::int64_t>(r.length) * 1000;
-  AppendMinSec(text_, r.position);
-  text_ += '/';
-  AppendMinSec(text_, lengthMs);
-  set(SongPos_Panel);
+  SongPos_Panel.SetCaption(rows.position);
+  PLPos_Panel.SetCaption(rows.playlist);
 
-  text_ += std::to_string(entry);
-  text_ += " / ";
-  text_ += std::to_string(r.count);
-  set(PLPos_Panel);
-
-  // Progress in thousandths. No song (length 0) puts the bar at the start. The busy flag makes
-  // the change event this raises a no-op.
+  // Progress in thousandths; the busy flag makes the change event this raises a no-op.
   widgets::TrackBar& bar = Winamp_TrackBar;
   bar.SetTag(1);
-  const std::int64_t progress = lengthMs != 0 ? static_cast<std::int64_t>(r.position) * 1000 / lengthMs : 0;
-  bar.SetPosition(static_cast<int>(std::clamp<std::int64_t>(progress, bar.Min(), bar.Max())));
+  bar.SetPosition(static_cast<int>(std::clamp<std::int64_t>(rows.progress, bar.Min(), bar.Max())));
   bar.SetSelection(bar.SelStart(), bar.Position());
   bar.SetTag(0);
 }

@@ -5,6 +5,7 @@
 #include <exception>
 #include <optional>
 
+#include "funclib/text.hpp"
 #include "platform/network.hpp"
 #include "platform/sysinfo.hpp"
 
@@ -117,11 +118,9 @@ std::string GetMacAddress(const std::string& name, std::uint8_t groupSize) {
   code = platform::RunNetbios(adapterStatus);
   if (code != 0) return NetbiosError('C', code);
 
-  static constexpr char kHex[] = "0123456789ABCDEF";
   std::string mac;
   for (int i = 0; i < 6; ++i) {
-    mac += kHex[status[i] >> 4];
-    mac += kHex[status[i] & 0xF];
+    AppendHex(mac, status[i], 2);
     if (groupSize > 0 && (i + 1) % groupSize == 0 && i < 5) mac += '.';
   }
   return mac;

@@ -1,5 +1,7 @@
 #include "funclib/text.hpp"
 
+#include <charconv>
+
 namespace funclib {
 
 int ReplaceSubstring(std::string& s, std::string_view find, std::string_view replace, int from, int count) {
@@ -29,15 +31,23 @@ std::string PadIntToStr(std::uint8_t width, char padChar, std::int64_t value) {
   return s;
 }
 
-std::string FormatVersionHex(std::uint16_t value, bool dropFourth) {
+void AppendHex(std::string& out, std::uint64_t value, int minDigits) {
   static constexpr char kHex[] = "0123456789ABCDEF";
+  int digits = 1;
+  while (digits < 16 && (value >> (4 * digits)) != 0) ++digits;
+  if (digits < minDigits) digits = minDigits < 16 ? minDigits : 16;
+  for (int shift = 4 * (digits - 1); shift >= 0; shift -= 4) out += kHex[(value >> shift) & 0xF];
+}
+
+void AppendTwoDigits(std::string& out, std::uint64_t value) {
+  if (value < 10) out += '0';
+  char digits[20];
+  out.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+}
+
+std::string FormatVersionHex(std::uint16_t value, bool dropFourth) {
   std::string r = "v";
-  bool started = false;
-  for (int shift = 12; shift >= 0; shift -= 4) {
-    const unsigned digit = (value >> shift) & 0xF;
-    started = started || digit != 0 || shift <= 8;  // at least three digits
-    if (started) r += kHex[digit];
-  }
+  AppendHex(r, value, 3);
   if (dropFourth) r.erase(3, 1);
   r.insert(r.size() - 2, ".");
   return r;

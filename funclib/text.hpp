@@ -26,6 +26,12 @@ std::string RepeatChar(char ch, int count);
 // in front of the padding (width 3: -005). A longer number is never cut.
 std::string PadIntToStr(std::uint8_t width, char padChar, std::int64_t value);
 
+// Appends `value` in upper-case hexadecimal, padded with zeros to at least `minDigits` digits.
+void AppendHex(std::string& out, std::uint64_t value, int minDigits);
+
+// Appends `value` in decimal with at least two digits ("07", "59", "123").
+void AppendTwoDigits(std::string& out, std::uint64_t value);
+
 // A version word as text: upper-case hexadecimal of at least three digits after a "v", with a
 // point before the last two digits; `dropFourth` first removes the fourth character (counting
 // the "v"). 0x2081 gives v20.81, or v2.01 with dropFourth.

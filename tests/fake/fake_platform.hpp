@@ -1,6 +1,8 @@
 #pragma once
 // The scriptable stand-in for the platform layer that the host unit tests link against. Tests set
 // what the "system" answers in Fake() and read back what the program asked of it.
+#include <map>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -25,6 +27,13 @@
 
 namespace fake {
 
+// The report's standard streams and every file it wrote, by path; `filesFail`: every write fails.
+struct Output {
+  std::string standardOutput, standardError;
+  std::map<std::string, std::string> files;
+  bool streamsWork = true, filesFail = false;
+};
+
 struct Platform {
   platform::FormatSettings format;
   int formatReads = 0;
@@ -48,6 +57,7 @@ struct Platform {
   Clock clock;
   Desktop desktop;
   Printers printers;
+  Output output;
 };
 
 // The one fake system of the test process.
