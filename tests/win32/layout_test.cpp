@@ -144,7 +144,7 @@ TEST_F(Layout, EveryControlIsARealChildWindowWithItsClassCaptionAndBounds) {
 TEST_F(Layout, ButtonsHaveTheirStyles) {
   EXPECT_EQ(GetWindowLongA(Hwnd(form_->Close_Btn), GWL_STYLE) & BS_TYPEMASK, BS_PUSHBUTTON);
   EXPECT_EQ(GetWindowLongA(Hwnd(form_->StayOnTop_Chk), GWL_STYLE) & BS_TYPEMASK, BS_AUTOCHECKBOX);
-  EXPECT_EQ(GetWindowLongA(Hwnd(form_->Play_SpdBtn), GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW);
+  EXPECT_EQ(GetWindowLongA(Hwnd(form_->Play_SpdBtn), GWL_STYLE) & BS_TYPEMASK, BS_CHECKBOX);
   EXPECT_TRUE(IsWindowEnabled(Hwnd(form_->RamResetMes_Spd))) << "no reset is pending after the first refresh";
   backend_->Show(*form_);
   SetFocus(Hwnd(form_->RamResetMes_Spd));
