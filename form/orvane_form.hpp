@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "form/player_gate.hpp"
 #include "platform/locale.hpp"
 #include "tray/tray_ctrl.hpp"
 #include "widgets/application.hpp"
@@ -154,4 +155,5 @@ class TFormOrvane : public widgets::Form {
 
   std::vector<widgets::Component*> named_;
   std::string text_;  // scratch text for the live pages' captions
+  PlayerGate playerGate_;  // the Winamp page's pause after a player left a question unanswered
 };
