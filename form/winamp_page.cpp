@@ -15,7 +15,7 @@
 
 namespace {
 
-// Short: a click that comes while a question waits for a hung player waits as long.
+// Kept short: a click that comes while a question waits for a hung player waits with it.
 constexpr std::uint32_t kPlayerTimeoutMs = 200;
 constexpr const char* kWinampError = "Error occured!";
 
