@@ -8,6 +8,7 @@
 
 #include "form/memory_page.hpp"
 #include "form/other_page.hpp"
+#include "form/player_gate.hpp"
 #include "platform/locale.hpp"
 #include "tray/tray_ctrl.hpp"
 #include "widgets/application.hpp"
@@ -158,4 +159,5 @@ class TFormOrvane : public widgets::Form {
   std::string text_;          // scratch text for the live pages' captions
   MemoryValues memValues_;    // the Memory page's texts, their buffers reused by every refresh
   OtherValues otherValues_;   // the Other page's, likewise
+  PlayerGate playerGate_;     // the Winamp page's pause after a player left a question unanswered
 };

@@ -1,7 +1,7 @@
 // The Winamp page: the state of a running player, its seek bar and transport buttons. Nothing is
 // kept between updates: each one finds the player's window again and asks it everything again.
-// Every message waits at most kPlayerTimeoutMs, so a player that hangs costs one time-out per
-// update and never freezes this window.
+// Every message waits at most kPlayerTimeoutMs, and a player that left one unanswered is not
+// asked again for a second (PlayerGate), so a player that hangs never freezes this window.
 #include "form/winamp_page.hpp"
 
 #include <algorithm>
@@ -17,7 +17,8 @@
 
 namespace {
 
-constexpr std::uint32_t kPlayerTimeoutMs = 300;
+// Kept short: a click that comes while a question waits for a hung player waits with it.
+constexpr std::uint32_t kPlayerTimeoutMs = 200;
 constexpr const char* kWinampError = "Error occured!";
 
 platform::WindowHandle FindPlayer() { return platform::FindWindowOfClass(winamp::kWindowClass); }
@@ -62,11 +63,13 @@ void AppendMinSec(std::string& out, std::int64_t ms) {
 
 }  // namespace
 
-PlayerFacts ProbePlayer() {
+PlayerFacts ProbePlayer(PlayerGate* gate) {
   PlayerFacts f;
   const platform::WindowHandle player = FindPlayer();
   f.running = platform::IsExistingWindow(player);
   if (!f.running) return f;
+  f.held = gate && !gate->MayAsk(player);
+  if (f.held) return f;
   f.answered = AskAll(player, f.replies);
   if (f.answered) {
     // Whatever the other window writes, the text ends at the buffer's last byte.
@@ -75,7 +78,10 @@ PlayerFacts ProbePlayer() {
     caption.back() = '\0';
     if (f.captionRead) f.caption = caption.data();
   }
-  if (!f.answered || !f.captionRead) f.stillThere = platform::IsExistingWindow(player);
+  if (!f.answered || !f.captionRead) {
+    f.stillThere = platform::IsExistingWindow(player);
+    if (gate) gate->Unanswered(player);
+  }
   return f;
 }
 
@@ -113,12 +119,13 @@ PlayerRows FormatPlayerRows(const PlayerReplies& r, std::string_view caption) {
 }
 
 void TFormOrvane::UpdateWinampPage() {
-  const PlayerFacts f = ProbePlayer();
+  const PlayerFacts f = ProbePlayer(&playerGate_);
   if (!f.running) {
     Winamp_Sheet.SetVisible(false);  // the panels keep their texts for when the player returns
     return;
   }
   Winamp_Sheet.SetVisible(true);
+  if (f.held) return;  // it hung a moment ago: the page stays as it is
   // A question that goes unanswered because the player has just quit is no failure: the page
   // hides as it does when no player runs. Only a window that is still there but does not answer
   // marks the error.
@@ -157,18 +164,19 @@ void TFormOrvane::UpdateWinampPage() {
 void TFormOrvane::WinampCtrl_Click(widgets::Control& sender, widgets::MouseButton, widgets::ShiftState shift, int,
                                    int) {
   const platform::WindowHandle player = FindPlayer();
-  if (!platform::IsExistingWindow(player)) return;
+  if (!platform::IsExistingWindow(player) || !playerGate_.MayAsk(player)) return;
   std::int64_t id = winamp::kCommandBase + sender.Tag();
   if (shift & widgets::ssCtrl) id += winamp::kCommandCtrl;
   if (shift & widgets::ssShift) id += winamp::kCommandShift;
-  platform::SendMessageWithin(player, winamp::kMsgCommand, static_cast<std::int32_t>(id), 0, kPlayerTimeoutMs);
+  if (!platform::SendMessageWithin(player, winamp::kMsgCommand, static_cast<std::int32_t>(id), 0, kPlayerTimeoutMs))
+    playerGate_.Unanswered(player);
 }
 
 void TFormOrvane::Winamp_TrackBar_Change(widgets::Control&) {
   widgets::TrackBar& bar = Winamp_TrackBar;
   if (bar.Tag() != 0) return;  // moved by the update, or a seek is under way
   const platform::WindowHandle player = FindPlayer();
-  if (player == 0) return;
+  if (player == 0 || !playerGate_.MayAsk(player)) return;
   bar.SetTag(1);
   // Seconds times thousandths is the target in milliseconds, kept inside the message's range.
   if (const std::optional<std::int32_t> length = AskPlayer(player, winamp::kTimeLength, winamp::kIpcGetOutputTime)) {
@@ -176,7 +184,9 @@ void TFormOrvane::Winamp_TrackBar_Change(widgets::Control&) {
     const std::int64_t target = std::clamp<std::int64_t>(static_cast<std::int64_t>(*length) * bar.Position(),
                                                          std::numeric_limits<std::int32_t>::min(),
                                                          std::numeric_limits<std::int32_t>::max());
-    AskPlayer(player, static_cast<std::int32_t>(target), winamp::kIpcJumpToTime);
+    if (!AskPlayer(player, static_cast<std::int32_t>(target), winamp::kIpcJumpToTime)) playerGate_.Unanswered(player);
+  } else {
+    playerGate_.Unanswered(player);
   }
   bar.SetTag(0);
 }

@@ -8,7 +8,8 @@
 // (playlist entry from 0), count (entries), caption (the window's caption), values (a file of
 // key=value lines, re-read while running) and log (a file that gets one line per command id or
 // seek received: "command 40158", "seek 45000"). The values file may also say hang=<ms> (the
-// window stops answering for that long, once per change of the file) and quit=1.
+// window stops answering for that long, once per change of the file), hangevery=<ms> (the last
+// hang comes back at that period, start to start, until the file says hangevery=0) and quit=1.
 // The plain transport commands act as a player would: play, pause, stop, previous and next
 // change the state and entry, a seek moves the position.
 #include <windows.h>
@@ -17,6 +18,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <utility>
 
 #include "winamp/winamp_hdrs.hpp"
 
@@ -31,7 +33,10 @@ struct Values {
   std::int32_t count = 1;
   std::string caption = "1. Stand-in Player - Winamp";
   std::string valuesFile, logFile;
-  DWORD hangMs = 0;
+  DWORD hangMs = 0;      // a hang still to come
+  DWORD hangEveryMs = 0;  // period of the repeated hang; 0: once
+  DWORD lastHangMs = 0;
+  DWORD lastHangStart = 0;
   bool quit = false;
 };
 
@@ -56,6 +61,7 @@ void Apply(const std::string& line) {
   else if (key == "values") g.valuesFile = value;
   else if (key == "log") g.logFile = value;
   else if (key == "hang") g.hangMs = static_cast<DWORD>(number);
+  else if (key == "hangevery") g.hangEveryMs = static_cast<DWORD>(number);
   else if (key == "quit") g.quit = number != 0;
 }
 
@@ -134,15 +140,18 @@ void OnPaint(HWND hwnd) {
   EndPaint(hwnd, &ps);
 }
 
+// Not answering any message for that long, as a hung player would.
+void Hang(DWORD ms) {
+  g.lastHangMs = ms;
+  g.lastHangStart = GetTickCount();
+  Sleep(ms);
+}
+
 // Takes the values in: the caption becomes the window's, a hang or quit is carried out.
 void Refresh(HWND hwnd) {
   SetWindowTextA(hwnd, g.caption.c_str());
   InvalidateRect(hwnd, nullptr, TRUE);
-  if (g.hangMs) {
-    const DWORD ms = g.hangMs;
-    g.hangMs = 0;
-    Sleep(ms);  // not answering any message meanwhile, as a hung player would
-  }
+  if (g.hangMs) Hang(std::exchange(g.hangMs, 0));
   if (g.quit) DestroyWindow(hwnd);
 }
 
@@ -155,7 +164,10 @@ LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     }
     case WM_TIMER:
-      if (ReloadValues()) Refresh(hwnd);
+      if (ReloadValues())
+        Refresh(hwnd);
+      else if (g.hangEveryMs && g.lastHangMs && GetTickCount() - g.lastHangStart >= g.hangEveryMs)
+        Hang(g.lastHangMs);
       return 0;
     case WM_PAINT: OnPaint(hwnd); return 0;
     case WM_DESTROY: PostQuitMessage(0); return 0;

@@ -79,6 +79,10 @@ class WinampPage : public ::testing::Test {
     SendMessageTimeoutA(bar_, TBM_GETPOS, 0, 0, SMTO_ABORTIFHUNG, 2000, &pos);
     return static_cast<int>(pos);
   }
+  bool OnlyPressed(std::string_view down) {  // of Play, Pause and Stop, by BM_GETCHECK
+    auto is = [&](auto b) { return SendMessageA(FindChild(main_, b, "Button"), BM_GETCHECK, 0, 0) == (b == down); };
+    return WaitFor([&] { return is("Play") && is("Pause") && is("Stop"); }, 3000);
+  }
   bool Logged(const std::string& line) {
     return WaitFor([&] { return FileText(log_).find(line + "\n") != std::string::npos; }, 3000);
   }
@@ -106,6 +110,9 @@ TEST_F(WinampPage, ShowsWhatThePlayerSays) {
   EXPECT_EQ(Value("Current action:"), "Paused");
   EXPECT_EQ(Value("Song title:"), "Artist - Title  ");
   EXPECT_EQ(BarPosition(), 250);
+  EXPECT_TRUE(OnlyPressed("Pause"));
+  WriteText(values_, "state=0\n");
+  EXPECT_TRUE(OnlyPressed("Stop"));
 }
 
 TEST_F(WinampPage, ButtonsReachThePlayerWithCtrlAndShift) {
@@ -152,10 +159,38 @@ TEST_F(WinampPage, AHungPlayerNeverFreezesTheWindow) {
   EXPECT_NE(FindChild(main_, "Error occured!"), nullptr) << "an unanswered question is a failed update";
 }
 
+TEST_F(WinampPage, ClicksStayQuickWhileThePlayerKeepsHanging) {
+  PickComboItem(FindChild(main_, "0.050 s", "ComboBox"), 0);  // 0.010 s
+  WriteText(values_, "hang=1500\nhangevery=2000\n");  // too short for the system to call it hung
+  HWND stay = FindChild(main_, "&Stay on Top", "Button");
+  std::vector<DWORD> waits;  // ms from posting a click to the window's change
+  for (const DWORD start = GetTickCount(); GetTickCount() - start < 20000; Sleep(40 + GetTickCount() % 90)) {
+    const DWORD t0 = GetTickCount(), before = GetWindowLongA(main_, GWL_EXSTYLE);
+    PostMessageA(stay, BM_CLICK, 0, 0);
+    while (static_cast<DWORD>(GetWindowLongA(main_, GWL_EXSTYLE)) == before && GetTickCount() - t0 < 5000) Sleep(1);
+    waits.push_back(GetTickCount() - t0);
+  }
+  std::sort(waits.begin(), waits.end());
+  std::printf("%zu clicks: median %lu ms, slowest %lu ms\n", waits.size(), waits[waits.size() / 2], waits.back());
+  EXPECT_NE(FindChild(main_, "Error occured!"), nullptr) << "the player never hung";
+  EXPECT_TRUE(waits[waits.size() / 2] < 50 && waits.back() < 400);
+}
+
 TEST_F(WinampPage, ContentsHideWhenThePlayerQuits) {
+  GUITHREADINFO gui{};
+  gui.cbSize = sizeof gui;
+  auto focus = [&] { return GetGUIThreadInfo(GetWindowThreadProcessId(main_, {}), &gui) ? gui.hwndFocus : 0; };
+  MouseTo((ScreenRect(bar_).left + ScreenRect(bar_).right) / 2, (ScreenRect(bar_).top + ScreenRect(bar_).bottom) / 2);
+  MouseLeftClick();
+  ASSERT_TRUE(WaitFor([&] { return focus() == bar_; }, 3000)) << "the click did not focus the seek bar";
   WriteText(values_, "quit=1\n");
   ASSERT_TRUE(player_.WaitForExit(5000)) << "the player did not quit";
   EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(sheet_); }, 3000)) << "the page still shows";
+  EXPECT_EQ(focus(), FindChild(main_, "", "SysTabControl32"));
+  keybd_event('X', 0, 0, 0);
+  keybd_event('X', 0, KEYEVENTF_KEYUP, 0);
+  Settle(500);  // a message sent at once would be answered before the key is read
+  EXPECT_TRUE(WaitResponsive(main_, 1000)) << "a typed key hung the window (an endless mnemonic search)";
   EXPECT_EQ(Value("Song position:"), "01:30/03:00") << "the panels keep their texts";
   EXPECT_NE(FindChild(main_, "Nullsoft Winamp"), nullptr);
 }

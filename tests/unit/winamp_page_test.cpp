@@ -24,7 +24,7 @@ class WinampPage : public ::testing::Test {
     p.count = 12;
   }
   static fake::Player& player() { return fake::Fake().player; }
-  void Update() { f.TFormOrvane::UpdateWinampPage(); }
+  void Update() { fake::Fake().clock.tickCount += 1000, f.TFormOrvane::UpdateWinampPage(); }  // 1 s apart
   // Messages that reached the player since the last call.
   std::vector<PlayerMessage> Sent() { return std::exchange(player().messages, {}); }
   // The last of them; message 0, which the page never sends, when nothing was sent.
@@ -235,6 +235,8 @@ TEST_F(WinampPage, AnUnansweredQuestionEndsTheUpdateWithTheErrorCaption) {
   EXPECT_EQ(f.Winamp_GrpBox.Caption(), "Error occured!");
   EXPECT_EQ(f.WaVers_Panel.Caption(), "n/a");
   EXPECT_EQ(f.Winamp_TrackBar.Tag(), 0);
+  f.TFormOrvane::UpdateWinampPage();  // within the second: the player is left alone
+  EXPECT_TRUE(Sent().empty());
 
   player().answersBeforeHang = 7;  // the caption times out: the version was already written
   Update();
@@ -242,6 +244,7 @@ TEST_F(WinampPage, AnUnansweredQuestionEndsTheUpdateWithTheErrorCaption) {
   EXPECT_EQ(f.WaCaption_Panel.Caption(), "n/a");
 
   player().answersBeforeHang = 0;  // a seek whose length question times out sends no seek
+  fake::Fake().clock.tickCount += 1000;
   f.Winamp_TrackBar.SetPosition(700);
   EXPECT_EQ(LastSent(), Ipc(1, 105));
   EXPECT_EQ(f.Winamp_TrackBar.Tag(), 0);

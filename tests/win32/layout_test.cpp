@@ -144,10 +144,13 @@ TEST_F(Layout, EveryControlIsARealChildWindowWithItsClassCaptionAndBounds) {
 TEST_F(Layout, ButtonsHaveTheirStyles) {
   EXPECT_EQ(GetWindowLongA(Hwnd(form_->Close_Btn), GWL_STYLE) & BS_TYPEMASK, BS_PUSHBUTTON);
   EXPECT_EQ(GetWindowLongA(Hwnd(form_->StayOnTop_Chk), GWL_STYLE) & BS_TYPEMASK, BS_AUTOCHECKBOX);
-  EXPECT_EQ(GetWindowLongA(Hwnd(form_->Play_SpdBtn), GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW);
+  EXPECT_EQ(GetWindowLongA(Hwnd(form_->Play_SpdBtn), GWL_STYLE) & BS_TYPEMASK, BS_CHECKBOX);
   EXPECT_TRUE(IsWindowEnabled(Hwnd(form_->RamResetMes_Spd))) << "no reset is pending after the first refresh";
+  backend_->Show(*form_);
+  SetFocus(Hwnd(form_->RamResetMes_Spd));
   form_->RamResetMes_Spd.Click();
   EXPECT_FALSE(IsWindowEnabled(Hwnd(form_->RamResetMes_Spd))) << "a pending reset greys the button";
+  EXPECT_EQ(GetFocus(), Hwnd(form_->Main_PageCtrl)) << "the focus leaves the greyed button for the tab strip";
 }
 
 TEST_F(Layout, OnlyTheActiveSheetShows) {

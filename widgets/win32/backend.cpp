@@ -317,15 +317,44 @@ bool IsCharacterKey(WPARAM c) { return c >= 32 || c == '\b' || c == '\r' || c ==
 
 }  // namespace
 
+bool Backend::TakesInput(HWND hwnd) {
+  if (!hwnd || !IsWindowVisible(hwnd)) return false;  // visible: it and every window it lies in
+  for (HWND h = hwnd; h; h = (GetWindowLongA(h, GWL_STYLE) & WS_CHILD) ? GetParent(h) : nullptr)
+    if (!IsWindowEnabled(h)) return false;
+  return true;
+}
+
+HWND Backend::FocusHome(HWND gone) {
+  HWND root = GetAncestor(gone, GA_ROOT);
+  WindowPeer* peer = WindowPeer::FromHwnd(gone);
+  for (Control* c = peer && !peer->Detached() ? &peer->Model() : nullptr; c; c = c->Parent())
+    if (c->Kind() == ControlKind::PageControl)
+      if (HWND strip = HandleOf(*c); TakesInput(strip)) return strip;
+  HWND first = root ? GetNextDlgTabItem(root, nullptr, FALSE) : nullptr;
+  return first && first != gone && !IsChild(gone, first) && TakesInput(first) ? first : root;
+}
+
+void Backend::FocusLeaves(HWND gone) {
+  if (!(GetWindowLongA(gone, GWL_STYLE) & WS_CHILD)) return;  // a form: activation moves the focus
+  HWND focus = GetFocus();
+  // Disabling a window drops the focus it held: then no window of the active form has it.
+  const bool lost = focus ? focus == gone || IsChild(gone, focus) : GetActiveWindow() == GetAncestor(gone, GA_ROOT);
+  if (lost)
+    if (HWND home = FocusHome(gone)) SetFocus(home);
+}
+
 bool Backend::PreTranslate(MSG& msg) {
   HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
   auto* peer = dynamic_cast<FormPeerBase*>(WindowPeer::FromHwnd(root));
   if (!peer || peer->Detached()) return false;
+  // A form that is hidden, or disabled under a modal one, takes no keys: its short-cuts, page keys
+  // and dialog keys wait, and what is posted to it is dispatched as it is.
+  if (!TakesInput(root)) return false;
   Form& form = peer->GetForm();
   if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB && GetKeyState(VK_CONTROL) < 0 &&
       CyclePages(msg.hwnd, GetKeyState(VK_SHIFT) >= 0))
     return true;
-  if (form.KeyPreview() && form.OnKeyPress && IsWindowVisible(root) && IsWindowEnabled(root)) {
+  if (form.KeyPreview() && form.OnKeyPress) {
     if (msg.message == WM_CHAR && IsCharacterKey(msg.wParam)) {
       char key = static_cast<char>(msg.wParam);
       form.KeyPress(key);
@@ -338,6 +367,9 @@ bool Backend::PreTranslate(MSG& msg) {
     }
   }
   if (peer->TranslateAccelerator(msg)) return true;
+  // The dialog keys look for a mnemonic by walking the shown controls from the message's window
+  // round to it again: from a window inside a hidden or disabled one they would never get back.
+  if (!TakesInput(msg.hwnd)) return false;
   return IsDialogMessageA(root, &msg) != 0;
 }
 

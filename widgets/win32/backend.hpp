@@ -84,6 +84,15 @@ class Backend : public ApplicationPeer {
   // control, the form's short-cuts, then the dialog keys (Tab, Esc, Enter, mnemonics). True when
   // the message has been dealt with.
   bool PreTranslate(MSG& msg);
+  // Whether the window can take keyboard input: it is shown, and it and the windows it lies in
+  // are enabled.
+  static bool TakesInput(HWND hwnd);
+  // Where the focus goes when the window that held it, or one it lies in, is hidden or disabled:
+  // the tab strip of the page control it lies in, else the form's first tab stop, else the form.
+  HWND FocusHome(HWND gone);
+  // Called when a child window has been hidden or disabled: moves the focus home if that window
+  // held it (or had it dropped).
+  void FocusLeaves(HWND gone);
   // Removes the window's tool from the tooltip (its window is going away).
   void DropHint(HWND hwnd);
 

@@ -114,8 +114,9 @@ class FormWindow : public FormPeerBase {
         if (LOWORD(wp) == WA_INACTIVE) {
           HWND focus = GetFocus();
           if (focus && IsChild(hwnd_, focus)) lastFocus_ = focus;
-        } else if (lastFocus_ && IsWindow(lastFocus_) && IsWindowVisible(lastFocus_)) {
-          SetFocus(lastFocus_);
+        } else if (lastFocus_ && IsWindow(lastFocus_)) {
+          // It may have been hidden or disabled while the window was not active.
+          SetFocus(Backend::TakesInput(lastFocus_) ? lastFocus_ : backend_.FocusHome(lastFocus_));
           return true;
         }
         break;

@@ -1,5 +1,5 @@
 // Controls that are the system's own window classes: page control (tab control), label (static),
-// push button, flat speed button (owner-drawn button), check box, drop-down list and track bar.
+// push button, flat speed button (custom-drawn button), check box, drop-down list and track bar.
 #include "widgets/button.hpp"
 #include "widgets/combo_box.hpp"
 #include "widgets/label.hpp"
@@ -218,18 +218,25 @@ class CheckBoxWindow : public WindowPeer {
   }
 };
 
-// A flat button drawn by us: flat at rest, raised under the mouse, sunken while down.
+// A flat button drawn by us (custom draw): flat at rest, raised under the mouse, sunken while
+// down. A button of a group is a push-like check box whose check is its down state, so that
+// BM_GETCHECK and screen readers tell which one is down; it never checks itself, the widget
+// decides. (Not a radio button: one of those clicks itself when it merely gets the focus.) A plain
+// one is a push button.
 class SpeedButtonWindow : public WindowPeer {
  public:
   using WindowPeer::WindowPeer;
 
   void Create(HWND parent) override {
-    Adopt(CreateChild(parent, "Button", BS_OWNERDRAW, 0));
+    const auto& b = static_cast<const SpeedButton&>(control_);
+    Adopt(CreateChild(parent, "Button", b.GroupIndex() == 0 ? BS_PUSHBUTTON : BS_CHECKBOX | BS_PUSHLIKE, 0));
     Subclass();
+    SyncDown();
   }
 
   void Changed(Prop what) override {
     WindowPeer::Changed(what);
+    if (what == Prop::Down) SyncDown();
     if (hwnd_ && (what == Prop::Down || what == Prop::Enabled || what == Prop::Caption))
       InvalidateRect(hwnd_, nullptr, FALSE);
   }
@@ -237,11 +244,16 @@ class SpeedButtonWindow : public WindowPeer {
   bool OnReflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override {
     if (msg == WM_COMMAND && HIWORD(wp) == BN_CLICKED) {
       control_.Click();
+      SyncDown();
       return true;
     }
-    if (msg == WM_DRAWITEM) {
-      Draw(*reinterpret_cast<DRAWITEMSTRUCT*>(lp));
-      result = TRUE;
+    if (msg == WM_NOTIFY && reinterpret_cast<NMHDR*>(lp)->code == static_cast<UINT>(NM_CUSTOMDRAW)) {
+      const auto& cd = *reinterpret_cast<NMCUSTOMDRAW*>(lp);
+      result = CDRF_DODEFAULT;
+      if (cd.dwDrawStage == CDDS_PREPAINT) {
+        Draw(cd.hdc, cd.rc, (cd.uItemState & CDIS_SELECTED) != 0);
+        result = CDRF_SKIPDEFAULT;
+      }
       return true;
     }
     return WindowPeer::OnReflected(msg, wp, lp, result);
@@ -262,12 +274,24 @@ class SpeedButtonWindow : public WindowPeer {
   }
 
  private:
-  void Draw(const DRAWITEMSTRUCT& di) {
+  // The window's own state follows the widget: the check of a group's button, the pushed state
+  // of a plain one held down.
+  void SyncDown() {
+    if (!hwnd_) return;
     const auto& b = static_cast<const SpeedButton&>(control_);
-    RECT rc = di.rcItem;
-    HDC dc = di.hDC;
+    if (b.GroupIndex() != 0) {
+      const WPARAM want = b.Down() ? BST_CHECKED : BST_UNCHECKED;
+      if (static_cast<WPARAM>(SendMessageA(hwnd_, BM_GETCHECK, 0, 0)) != want)
+        SendMessageA(hwnd_, BM_SETCHECK, want, 0);
+    } else if (((SendMessageA(hwnd_, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0) != b.Down()) {
+      SendMessageA(hwnd_, BM_SETSTATE, b.Down(), 0);
+    }
+  }
+
+  void Draw(HDC dc, RECT rc, bool held) {
+    const auto& b = static_cast<const SpeedButton&>(control_);
     FillRect(dc, &rc, backend_.BrushFor(control_.GetColor()));
-    const bool pressed = b.Down() || (di.itemState & ODS_SELECTED);
+    const bool pressed = b.Down() || held;
     if (pressed)
       DrawEdge(dc, &rc, BDR_SUNKENOUTER, BF_RECT);
     else if ((hot_ && b.Enabled()) || !b.Flat())

@@ -194,7 +194,14 @@ LRESULT WindowPeer::Dispatch(UINT msg, WPARAM wp, LPARAM lp, bool ownClass) {
   LRESULT result = 0;
   bool handled = false;
   try {
-    if (!detached_) handled = HandleMessage(msg, wp, lp, result);
+    if (!detached_) {
+      handled = HandleMessage(msg, wp, lp, result);
+      // The focus never rests on a hidden or disabled control, however it came to be hidden. The
+      // system may move it only off the window hidden itself (Wine does), not off one inside it.
+      if ((msg == WM_WINDOWPOSCHANGED && (reinterpret_cast<const WINDOWPOS*>(lp)->flags & SWP_HIDEWINDOW)) ||
+          (msg == WM_ENABLE && !wp))
+        backend_.FocusLeaves(hwnd);
+    }
   } catch (...) {
     // Nothing may cross back into Windows; the message gets its default processing instead.
     OutputDebugStringA("Orvane: a handler failed; the message was dropped\n");
