@@ -3,7 +3,6 @@
 // with a placeholder in its row, since the measurement blocks the window for about two seconds.
 #include "form/system_page.hpp"
 
-#include <cstdio>
 
 #include "form/orvane_form.hpp"
 #include "funclib/bits.hpp"
@@ -43,10 +42,8 @@ std::string VendorText(const std::array<std::uint32_t, 3>& regs) {
 // extended model and family fields above bit 15 are not shown.
 std::string ModelText(std::uint32_t signature) {
   auto field = [signature](int shift) { return static_cast<int>(funclib::ExtractBits64(shift, 4, signature)); };
-  char text[64];
-  std::snprintf(text, sizeof text, "Type %d, Family %d, Model %d, Stepping %d", field(12), field(8), field(4),
-                field(0));
-  return text;
+  return "Type " + std::to_string(field(12)) + ", Family " + std::to_string(field(8)) + ", Model " +
+         std::to_string(field(4)) + ", Stepping " + std::to_string(field(0));
 }
 
 // The keyboard's name and its function keys. A type the name table does not know (0 when the
@@ -59,9 +56,8 @@ std::string KeyboardText(int type, int functionKeys) {
 }
 
 std::string DisplayText(const platform::DisplayMode& m) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%d x %d x %d @ %d Hz", m.width, m.height, m.bitsPerPixel, m.refreshHz);
-  return text;
+  return std::to_string(m.width) + " x " + std::to_string(m.height) + " x " + std::to_string(m.bitsPerPixel) +
+         " @ " + std::to_string(m.refreshHz) + " Hz";
 }
 
 }  // namespace
