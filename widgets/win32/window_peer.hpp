@@ -72,11 +72,14 @@ class WindowPeer : public Peer, public Detachable {
   // Whether the window text is the caption. Kinds whose window text is something else (the
   // selected item, nothing) say no; for the others no other program can change the text.
   bool textIsCaption_ = true;
+  // The system class's procedure of a subclassed window.
+  WNDPROC systemProc_ = nullptr;
 
  public:
-  // The window procedure of our own window classes and the subclass procedure of system ones.
+  // The window procedure of our own window classes, and the one that replaces a system class's
+  // procedure (Subclass) and hands on to it.
   static LRESULT CALLBACK OwnClassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-  static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR ref);
+  static LRESULT CALLBACK SystemClassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   LRESULT Dispatch(UINT msg, WPARAM wp, LPARAM lp, bool ownClass);
 };
 
