@@ -50,6 +50,7 @@ Backend::~Backend() {
     forms_.pop_back();
   }
   if (tooltip_) DestroyWindow(tooltip_);
+  if (measureDc_) DeleteDC(measureDc_);
   for (auto& [key, font] : fonts_) DeleteObject(font);
   for (auto& [color, brush] : brushes_) DeleteObject(brush);
   for (const auto& cls : classes_) UnregisterClassA(cls.c_str(), instance_);
@@ -184,6 +185,7 @@ void Backend::CreateChildren(FormPeers& record, Control& parent, HWND parentHwnd
     const int tb = b->TabOrder() < 0 ? 1 << 20 : b->TabOrder();
     return ta < tb;
   });
+  std::vector<RECT> earlier;  // the windows made so far under parentHwnd, on the screen
   for (Control* child : children) {
     auto peer = MakePeer(*child);
     if (!peer) continue;
@@ -193,10 +195,17 @@ void Backend::CreateChildren(FormPeers& record, Control& parent, HWND parentHwnd
     // Windows stack siblings in creation order, the first on top; the tab order follows that list.
     // A control that is no tab stop and holds no controls (a label, an image, a line) is lifted
     // above the rest instead, so that of two overlapping ones the later lies on top and gets the
-    // mouse, as a layout means it; the tab stops keep their order.
-    if (HWND hwnd = raw->Hwnd(); hwnd && child->Kind() != ControlKind::TabSheet && child->Children().empty() &&
-                                 !(GetWindowLongA(hwnd, GWL_STYLE) & WS_TABSTOP))
-      SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    // mouse, as a layout means it; the tab stops keep their order. Only a window that overlaps
+    // one made before it needs the move: those made after it go below it anyway.
+    if (HWND hwnd = raw->Hwnd()) {
+      RECT r, both;
+      GetWindowRect(hwnd, &r);
+      if (child->Kind() != ControlKind::TabSheet && child->Children().empty() &&
+          !(GetWindowLongA(hwnd, GWL_STYLE) & WS_TABSTOP) &&
+          std::any_of(earlier.begin(), earlier.end(), [&](const RECT& e) { return IntersectRect(&both, &e, &r); }))
+        SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+      earlier.push_back(r);
+    }
     if (child->ShowHint() && !child->Hint().empty()) HintChanged(*raw);
     CreateChildren(record, *child, raw->ChildParent());
     raw->ChildrenCreated();
@@ -375,6 +384,17 @@ HFONT Backend::FontFor(const Font& f) {
                            f.name.c_str());
   fonts_.emplace(key, font);
   return font;
+}
+
+SIZE Backend::TextSize(const Font& f, const std::string& text) {
+  if (!measureDc_) measureDc_ = CreateCompatibleDC(nullptr);
+  RECT r{0, 0, 0, 0};
+  if (measureDc_) {
+    HGDIOBJ old = SelectObject(measureDc_, FontFor(f));
+    DrawTextA(measureDc_, text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_SINGLELINE | DT_LEFT);
+    SelectObject(measureDc_, old);
+  }
+  return SIZE{r.right - r.left, r.bottom - r.top};
 }
 
 COLORREF Backend::ToColorRef(Color c) {

@@ -58,8 +58,8 @@ RECT WindowPeer::ScaledBounds() const {
               backend_.Scale(b.top + b.height)};
 }
 
-HWND WindowPeer::CreateChild(HWND parent, const char* cls, DWORD style, DWORD exStyle) {
-  const RECT r = ScaledBounds();
+HWND WindowPeer::CreateChild(HWND parent, const char* cls, DWORD style, DWORD exStyle, const RECT* bounds) {
+  const RECT r = bounds ? *bounds : ScaledBounds();
   if (control_.Visible()) style |= WS_VISIBLE;
   if (!control_.Enabled()) style |= WS_DISABLED;
   HWND hwnd = CreateWindowExA(exStyle, cls, control_.Caption().c_str(), style | WS_CHILD, r.left, r.top,

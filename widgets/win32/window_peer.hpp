@@ -50,8 +50,8 @@ class WindowPeer : public Peer, public Detachable {
   virtual bool OnReflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
 
  protected:
-  // Creates a window of class cls with the control's caption and scaled bounds.
-  HWND CreateChild(HWND parent, const char* cls, DWORD style, DWORD exStyle);
+  // Creates a window of class cls with the control's caption and scaled bounds (or these).
+  HWND CreateChild(HWND parent, const char* cls, DWORD style, DWORD exStyle, const RECT* bounds = nullptr);
   // Subclasses a window of a system class so its messages reach Handle().
   void Subclass();
   // Registers hwnd as this peer's window (for FromHwnd) and applies the font.
