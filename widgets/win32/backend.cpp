@@ -1,6 +1,7 @@
 #include "widgets/win32/backend.hpp"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include <algorithm>
 
@@ -419,6 +420,13 @@ void Backend::DropHint(HWND hwnd) {
   tipped_.erase(hwnd);
 }
 
+void Backend::RelayToTooltip(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (!tooltip_ || !tipped_.count(hwnd)) return;
+  const DWORD pos = GetMessagePos();
+  MSG m{hwnd, msg, wp, lp, static_cast<DWORD>(GetMessageTime()), {GET_X_LPARAM(pos), GET_Y_LPARAM(pos)}};
+  SendMessageA(tooltip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&m));
+}
+
 void Backend::HintChanged(WindowPeer& peer) {
   Control& c = peer.Model();
   HWND hwnd = peer.Hwnd();
@@ -432,7 +440,7 @@ void Backend::HintChanged(WindowPeer& peer) {
   }
   TOOLINFOA ti{};
   ti.cbSize = TTTOOLINFOA_V1_SIZE;
-  ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  ti.uFlags = TTF_IDISHWND;  // the peer relays the mouse (RelayToTooltip): no subclass per tool
   ti.hwnd = GetParent(hwnd);
   ti.uId = reinterpret_cast<UINT_PTR>(hwnd);
   ti.hinst = instance_;

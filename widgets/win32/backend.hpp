@@ -71,6 +71,8 @@ class Backend : public ApplicationPeer {
   HWND Tooltip() const { return tooltip_; }
   // Adds, updates or removes the control's tooltip after its hint or ShowHint changed.
   void HintChanged(WindowPeer& peer);
+  // Hands a mouse message of the window to the tooltip, if the window has a tool there.
+  void RelayToTooltip(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 
   // ApplicationPeer
   void ScreenCursorChanged() override;

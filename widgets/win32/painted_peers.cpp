@@ -128,12 +128,8 @@ class PaintedPeer : public WindowPeer {
 // A page of a page control: shown while it is the active page and its contents are visible.
 class TabSheetWindow : public PaintedPeer {
  public:
-  TabSheetWindow(Backend& b, Control& c) : PaintedPeer(b, c, "OrvaneTabSheet") {}
-
-  void Create(HWND parent) override {
-    PaintedPeer::Create(parent);
-    if (hwnd_) ShowWindow(hwnd_, SW_HIDE);  // the page control shows the active sheet
-  }
+  // Made hidden: the page control shows the active sheet.
+  TabSheetWindow(Backend& b, Control& c) : PaintedPeer(b, c, "OrvaneTabSheet") { createHidden_ = true; }
 
   void Changed(Prop what) override {
     if (what == Prop::Visible)
@@ -146,7 +142,8 @@ class TabSheetWindow : public PaintedPeer {
     if (!hwnd_) return;
     const auto* pages = static_cast<const PageControl*>(control_.Parent());
     const bool show = control_.Visible() && pages && pages->Showing() && pages->ActivePage() == &control_;
-    if (show != (IsWindowVisible(hwnd_) != 0)) ShowWindow(hwnd_, show ? SW_SHOWNA : SW_HIDE);
+    // Its own visibility, not its parents': a sheet hidden while the form is hidden stays hidden.
+    if (show != ((GetWindowLongA(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0)) ShowWindow(hwnd_, show ? SW_SHOWNA : SW_HIDE);
   }
 
   void Paint(HDC dc, RECT rc) override { Fill(dc, rc); }

@@ -60,7 +60,7 @@ RECT WindowPeer::ScaledBounds() const {
 
 HWND WindowPeer::CreateChild(HWND parent, const char* cls, DWORD style, DWORD exStyle, const RECT* bounds) {
   const RECT r = bounds ? *bounds : ScaledBounds();
-  if (control_.Visible()) style |= WS_VISIBLE;
+  if (control_.Visible() && !createHidden_) style |= WS_VISIBLE;
   if (!control_.Enabled()) style |= WS_DISABLED;
   HWND hwnd = CreateWindowExA(exStyle, cls, control_.Caption().c_str(), style | WS_CHILD, r.left, r.top,
                               r.right - r.left, r.bottom - r.top, parent, nullptr, backend_.Instance(), this);
@@ -209,6 +209,7 @@ LRESULT WindowPeer::Dispatch(UINT msg, WPARAM wp, LPARAM lp, bool ownClass) {
   LRESULT result = 0;
   bool handled = false;
   try {
+    if (!detached_ && msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST) backend_.RelayToTooltip(hwnd, msg, wp, lp);
     if (!detached_) handled = HandleMessage(msg, wp, lp, result);
   } catch (...) {
     // Nothing may cross back into Windows; the message gets its default processing instead.

@@ -72,6 +72,8 @@ class WindowPeer : public Peer, public Detachable {
   // Whether the window text is the caption. Kinds whose window text is something else (the
   // selected item, nothing) say no; for the others no other program can change the text.
   bool textIsCaption_ = true;
+  // A window made hidden whatever the control's visibility (a tab sheet: its page control shows it).
+  bool createHidden_ = false;
   // The system class's procedure of a subclassed window.
   WNDPROC systemProc_ = nullptr;
 
