@@ -60,12 +60,11 @@ measure() {
   done
   echo "$((total / 1000000)) (${parts[*]})"
 }
-# Orvane held on page $1 at the shortest interval by the end-to-end driver.
+# Orvane held on page $1 at the shortest interval by startup_bench.
 orvane_ms() {
   local out ms
   out=$(mktemp)
-  ORVANE_HOLD_PAGE=$1 timeout 90 "$WINE" "$build/bin/orvane_e2e.exe" --orvane="$orvane" \
-    --gtest_also_run_disabled_tests --gtest_filter=PanelPaint.DISABLED_HoldAtTheShortestInterval > "$out" 2>&1 &
+  timeout 90 "$WINE" "$build/bin/startup_bench.exe" --orvane="$orvane" --hold="$1" > "$out" 2>&1 &
   for _ in $(seq 300); do grep -q holding "$out" && break; sleep 0.1; done
   grep -q holding "$out" || { cat "$out" >&2; exit 1; }
   ms=$(measure 'Orvane.exe')

@@ -4,7 +4,7 @@
 # call of the tick function, GlobalMemoryStatusEx for the Memory page) and prints the calls per
 # tick of every function, most frequent first, and their total. The reference loops get "1000 50":
 # run long, tick every 50 ms like Orvane's default interval. With ORVANE_HOLD_PAGE=<page> the
-# program is Orvane, held on that page at the shortest interval by the end-to-end driver (for the
+# program is Orvane, held on that page at the shortest interval by startup_bench (for the
 # Other page count GetLocalTime). Uses the build's session "main".
 #   tools/relay_calls.sh <program.exe> [tick function] [seconds] [build dir]
 set -euo pipefail
@@ -22,9 +22,8 @@ trap 'cmake/wine/session.sh stop "$state" main' EXIT
 . "$state/main.env"
 log=$(mktemp)
 if [ -n "${ORVANE_HOLD_PAGE:-}" ]; then
-  WINEDEBUG=+relay timeout "$seconds" "$WINE" "$build/bin/orvane_e2e.exe" --orvane="$(realpath "$exe")" \
-    --gtest_also_run_disabled_tests \
-    --gtest_filter=PanelPaint.DISABLED_HoldAtTheShortestInterval > /dev/null 2> "$log" || true
+  WINEDEBUG=+relay timeout "$seconds" "$WINE" "$build/bin/startup_bench.exe" --orvane="$(realpath "$exe")" \
+    --hold="$ORVANE_HOLD_PAGE" > /dev/null 2> "$log" || true
 else
   WINEDEBUG=+relay timeout "$seconds" "$WINE" "$exe" 1000 50 > /dev/null 2> "$log" || true
 fi

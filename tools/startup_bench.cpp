@@ -1,8 +1,11 @@
 // Start-up time of Orvane against a program that makes the same windows by hand: from process
 // start until the program waits for input (WaitForInputIdle) with its main window visible.
 // First writes Orvane's window tree (window_tree.hpp) for startup_reference, then starts the two
-// in turn and prints each one's median.
+// in turn and prints each one's median. With --hold it only starts Orvane, picks the shortest
+// interval and the page of that index, prints "holding" and keeps it so for 30 s (for
+// tools/cpu_ratio.sh and tools/relay_calls.sh).
 //   startup_bench.exe --orvane=<exe> --reference=<exe> --tree=<file> [--runs=10]
+//   startup_bench.exe --orvane=<exe> --hold=<page>
 #include <windows.h>
 #include <commctrl.h>
 
@@ -43,7 +46,8 @@ BOOL CALLBACK CollectTop(HWND hwnd, LPARAM lp) {
   auto* out = reinterpret_cast<std::pair<DWORD, std::vector<HWND>>*>(lp);
   DWORD pid = 0;
   GetWindowThreadProcessId(hwnd, &pid);
-  if (pid == out->first && e2e::ClassName(hwnd) != "IME") out->second.push_back(hwnd);
+  const std::string cls = e2e::ClassName(hwnd);  // the system's own, and the lists of combo boxes
+  if (pid == out->first && cls != "IME" && cls != "ComboLBox") out->second.push_back(hwnd);
   return TRUE;
 }
 
@@ -55,7 +59,11 @@ bool WriteTree(e2e::Program& p, HWND main, const std::string& path) {
   for (HWND h : top.second) {
     all.push_back(h);
     if (h == main)
-      for (HWND c : e2e::Descendants(main)) all.push_back(c);
+      for (HWND c : e2e::Descendants(main)) {
+        // The parts that a combo box or list makes itself (its list, its header) are not made by hand.
+        const std::string owner = e2e::ClassName(GetParent(c));
+        if (owner != "ComboBox" && owner != WC_LISTVIEWA && e2e::ClassName(c) != "ComboLBox") all.push_back(c);
+      }
   }
   std::ofstream out(path, std::ios::binary);
   for (size_t i = 0; i < all.size(); ++i) {
@@ -135,6 +143,21 @@ double TimeStart(const std::string& exe, const std::string& args, const std::str
   return static_cast<double>(t1.QuadPart - t0.QuadPart) * 1000.0 / static_cast<double>(f.QuadPart);
 }
 
+int Hold(const std::string& orvane, int page) {
+  e2e::Program p;
+  HWND main = p.Start(orvane) ? p.WaitForWindow("Kelvo Orvane v1.61 beta", "&Close", 15000) : nullptr;
+  HWND interval = nullptr;
+  for (HWND h : main ? e2e::Descendants(main) : std::vector<HWND>{})
+    if (GetParent(h) == main && e2e::ClassName(h) == "ComboBox") interval = h;
+  if (!interval || !e2e::ClickTab(p.Process(), e2e::FindChild(main, "", WC_TABCONTROLA), page)) return 1;
+  e2e::PickComboItem(interval, 0);
+  e2e::Settle(500);
+  std::printf("holding page %d at %s\n", page, e2e::WindowText(interval).c_str());
+  std::fflush(stdout);
+  Sleep(30000);
+  return 0;
+}
+
 double Median(std::vector<double> v) {
   std::sort(v.begin(), v.end());
   return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
@@ -144,16 +167,18 @@ double Median(std::vector<double> v) {
 
 int main(int argc, char** argv) {
   std::string orvane, reference, tree;
-  int runs = 10;
+  int runs = 10, hold = -1;
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
     if (a.rfind("--orvane=", 0) == 0) orvane = a.substr(9);
     if (a.rfind("--reference=", 0) == 0) reference = a.substr(12);
     if (a.rfind("--tree=", 0) == 0) tree = a.substr(7);
     if (a.rfind("--runs=", 0) == 0) runs = std::max(1, std::atoi(a.c_str() + 7));
+    if (a.rfind("--hold=", 0) == 0) hold = std::atoi(a.c_str() + 7);
   }
+  if (!orvane.empty() && hold >= 0) return Hold(orvane, hold);
   if (orvane.empty() || reference.empty() || tree.empty()) {
-    std::fprintf(stderr, "usage: startup_bench --orvane=<exe> --reference=<exe> --tree=<file> [--runs=10]\n");
+    std::fprintf(stderr, "usage: startup_bench --orvane=<exe> (--reference=<exe> --tree=<file> [--runs=10] | --hold=<page>)\n");
     return 2;
   }
   if (TimeStart(orvane, "", tree) < 0) {
