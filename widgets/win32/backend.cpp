@@ -1,6 +1,7 @@
 #include "widgets/win32/backend.hpp"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include <algorithm>
 
@@ -50,6 +51,7 @@ Backend::~Backend() {
     forms_.pop_back();
   }
   if (tooltip_) DestroyWindow(tooltip_);
+  if (measureDc_) DeleteDC(measureDc_);
   for (auto& [key, font] : fonts_) DeleteObject(font);
   for (auto& [color, brush] : brushes_) DeleteObject(brush);
   for (const auto& cls : classes_) UnregisterClassA(cls.c_str(), instance_);
@@ -184,6 +186,7 @@ void Backend::CreateChildren(FormPeers& record, Control& parent, HWND parentHwnd
     const int tb = b->TabOrder() < 0 ? 1 << 20 : b->TabOrder();
     return ta < tb;
   });
+  std::vector<RECT> earlier;  // the windows made so far under parentHwnd, on the screen
   for (Control* child : children) {
     auto peer = MakePeer(*child);
     if (!peer) continue;
@@ -193,10 +196,17 @@ void Backend::CreateChildren(FormPeers& record, Control& parent, HWND parentHwnd
     // Windows stack siblings in creation order, the first on top; the tab order follows that list.
     // A control that is no tab stop and holds no controls (a label, an image, a line) is lifted
     // above the rest instead, so that of two overlapping ones the later lies on top and gets the
-    // mouse, as a layout means it; the tab stops keep their order.
-    if (HWND hwnd = raw->Hwnd(); hwnd && child->Kind() != ControlKind::TabSheet && child->Children().empty() &&
-                                 !(GetWindowLongA(hwnd, GWL_STYLE) & WS_TABSTOP))
-      SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    // mouse, as a layout means it; the tab stops keep their order. Only a window that overlaps
+    // one made before it needs the move: those made after it go below it anyway.
+    if (HWND hwnd = raw->Hwnd()) {
+      RECT r, both;
+      GetWindowRect(hwnd, &r);
+      if (child->Kind() != ControlKind::TabSheet && child->Children().empty() &&
+          !(GetWindowLongA(hwnd, GWL_STYLE) & WS_TABSTOP) &&
+          std::any_of(earlier.begin(), earlier.end(), [&](const RECT& e) { return IntersectRect(&both, &e, &r); }))
+        SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+      earlier.push_back(r);
+    }
     if (child->ShowHint() && !child->Hint().empty()) HintChanged(*raw);
     CreateChildren(record, *child, raw->ChildParent());
     raw->ChildrenCreated();
@@ -409,6 +419,17 @@ HFONT Backend::FontFor(const Font& f) {
   return font;
 }
 
+SIZE Backend::TextSize(const Font& f, const std::string& text) {
+  if (!measureDc_) measureDc_ = CreateCompatibleDC(nullptr);
+  RECT r{0, 0, 0, 0};
+  if (measureDc_) {
+    HGDIOBJ old = SelectObject(measureDc_, FontFor(f));
+    DrawTextA(measureDc_, text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_SINGLELINE | DT_LEFT);
+    SelectObject(measureDc_, old);
+  }
+  return SIZE{r.right - r.left, r.bottom - r.top};
+}
+
 COLORREF Backend::ToColorRef(Color c) {
   return IsSystemColor(c) ? GetSysColor(static_cast<int>(c & 0xFF)) : static_cast<COLORREF>(c & 0xFFFFFF);
 }
@@ -431,6 +452,13 @@ void Backend::DropHint(HWND hwnd) {
   tipped_.erase(hwnd);
 }
 
+void Backend::RelayToTooltip(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (!tooltip_ || !tipped_.count(hwnd)) return;
+  const DWORD pos = GetMessagePos();
+  MSG m{hwnd, msg, wp, lp, static_cast<DWORD>(GetMessageTime()), {GET_X_LPARAM(pos), GET_Y_LPARAM(pos)}};
+  SendMessageA(tooltip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&m));
+}
+
 void Backend::HintChanged(WindowPeer& peer) {
   Control& c = peer.Model();
   HWND hwnd = peer.Hwnd();
@@ -444,7 +472,7 @@ void Backend::HintChanged(WindowPeer& peer) {
   }
   TOOLINFOA ti{};
   ti.cbSize = TTTOOLINFOA_V1_SIZE;
-  ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  ti.uFlags = TTF_IDISHWND;  // the peer relays the mouse (RelayToTooltip): no subclass per tool
   ti.hwnd = GetParent(hwnd);
   ti.uId = reinterpret_cast<UINT_PTR>(hwnd);
   ti.hinst = instance_;

@@ -57,6 +57,9 @@ class Backend : public ApplicationPeer {
   // The font to draw f with: its handed-over handle (owned by the Font), else one made from the
   // description and scaled to the screen, which the backend owns until it is destroyed.
   HFONT FontFor(const Font& f);
+  // The size of a one-line text in the font as a static control shows it ('&' marks a mnemonic),
+  // measured on a memory DC of the backend's: no window DC to get and release.
+  SIZE TextSize(const Font& f, const std::string& text);
   // A solid brush of the colour; owned by the backend.
   HBRUSH BrushFor(Color c);
   static COLORREF ToColorRef(Color c);
@@ -68,6 +71,8 @@ class Backend : public ApplicationPeer {
   HWND Tooltip() const { return tooltip_; }
   // Adds, updates or removes the control's tooltip after its hint or ShowHint changed.
   void HintChanged(WindowPeer& peer);
+  // Hands a mouse message of the window to the tooltip, if the window has a tool there.
+  void RelayToTooltip(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 
   // ApplicationPeer
   void ScreenCursorChanged() override;
@@ -117,6 +122,7 @@ class Backend : public ApplicationPeer {
   int dpi_ = 96;
   HICON bigIcon_ = nullptr;
   HWND tooltip_ = nullptr;
+  HDC measureDc_ = nullptr;
   std::set<HWND> tipped_;  // windows that have a tool in tooltip_
   HICON smallIcon_ = nullptr;
   Form* mainForm_ = nullptr;

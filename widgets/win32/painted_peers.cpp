@@ -1,6 +1,9 @@
 // Controls that are windows of our own classes and paint themselves: tab sheets, panels (with
 // bevels and a caption: the value panels), group boxes and images. Each window's text is the
 // control's caption, so screen readers and test drivers read it like any other.
+#include <algorithm>
+#include <string>
+
 #include "widgets/image.hpp"
 #include "widgets/page_control.hpp"
 #include "widgets/panel.hpp"
@@ -9,38 +12,6 @@
 
 namespace widgets::win32 {
 namespace {
-
-// Paints into a memory bitmap and copies it out in one go, so a caption change never flickers.
-class BufferedPaint {
- public:
-  explicit BufferedPaint(HWND hwnd) : hwnd_(hwnd) {
-    dc_ = BeginPaint(hwnd_, &ps_);
-    GetClientRect(hwnd_, &rc_);
-    mem_ = CreateCompatibleDC(dc_);
-    bmp_ = CreateCompatibleBitmap(dc_, rc_.right > 0 ? rc_.right : 1, rc_.bottom > 0 ? rc_.bottom : 1);
-    old_ = SelectObject(mem_, bmp_);
-  }
-  ~BufferedPaint() {
-    BitBlt(dc_, 0, 0, rc_.right, rc_.bottom, mem_, 0, 0, SRCCOPY);
-    SelectObject(mem_, old_);
-    DeleteObject(bmp_);
-    DeleteDC(mem_);
-    EndPaint(hwnd_, &ps_);
-  }
-  BufferedPaint(const BufferedPaint&) = delete;
-  BufferedPaint& operator=(const BufferedPaint&) = delete;
-  HDC Dc() const { return mem_; }
-  RECT Client() const { return rc_; }
-
- private:
-  HWND hwnd_;
-  PAINTSTRUCT ps_{};
-  HDC dc_ = nullptr;
-  HDC mem_ = nullptr;
-  HBITMAP bmp_ = nullptr;
-  HGDIOBJ old_ = nullptr;
-  RECT rc_{};
-};
 
 // Base of the peers of our own classes.
 class PaintedPeer : public WindowPeer {
@@ -57,8 +28,10 @@ class PaintedPeer : public WindowPeer {
 
   void Changed(Prop what) override {
     WindowPeer::Changed(what);
-    if (hwnd_ && (what == Prop::Caption || what == Prop::Font || what == Prop::Enabled || what == Prop::Picture ||
-                  what == Prop::Options))
+    if (!hwnd_) return;
+    if (what == Prop::Caption)
+      CaptionChanged();
+    else if (what == Prop::Font || what == Prop::Enabled || what == Prop::Picture || what == Prop::Options)
       InvalidateRect(hwnd_, nullptr, FALSE);
   }
 
@@ -88,10 +61,12 @@ class PaintedPeer : public WindowPeer {
         result = 1;  // WM_PAINT covers every pixel
         return true;
       case WM_PAINT: {
-        BufferedPaint paint(hwnd_);
-        RECT rc = paint.Client();
-        FillRect(paint.Dc(), &rc, backend_.BrushFor(control_.GetColor()));
-        Paint(paint.Dc(), rc);
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(hwnd_, &ps);
+        RECT rc;
+        GetClientRect(hwnd_, &rc);
+        Paint(dc, rc);
+        EndPaint(hwnd_, &ps);
         return true;
       }
       default:
@@ -99,15 +74,50 @@ class PaintedPeer : public WindowPeer {
     }
     return WindowPeer::HandleMessage(msg, wp, lp, result);
   }
+  // Shows a new caption. By default the whole window paints again with its next WM_PAINT.
+  virtual void CaptionChanged() { InvalidateRect(hwnd_, nullptr, FALSE); }
+
+  // Draws every pixel of the client rectangle rc straight to the window, each pixel once, so
+  // nothing is ever seen half drawn.
   virtual void Paint(HDC dc, RECT rc) = 0;
 
-  // Draws the caption inside rc with the control's font and colour.
-  void DrawCaption(HDC dc, RECT rc, UINT format) {
-    HGDIOBJ oldFont = SelectObject(dc, backend_.FontFor(control_.GetFont()));
-    SetBkMode(dc, TRANSPARENT);
+  void Fill(HDC dc, const RECT& rc) { FillRect(dc, &rc, backend_.BrushFor(control_.GetColor())); }
+
+  // Selects the control's font and colours into dc (a paint DC starts with the defaults).
+  void UseLook(HDC dc) {
+    SelectObject(dc, backend_.FontFor(control_.GetFont()));
     SetTextColor(dc, Backend::ToColorRef(control_.Enabled() ? control_.GetFont().color : SystemColor(COLOR_GRAYTEXT)));
-    DrawTextA(dc, control_.Caption().c_str(), static_cast<int>(control_.Caption().size()), &rc, format);
-    SelectObject(dc, oldFont);
+    SetBkColor(dc, Backend::ToColorRef(control_.GetColor()));
+  }
+
+  // The background of box and the caption in one call. The caption lies between left and right,
+  // aligned as asked (one too wide ends in "..."), centred between top and bottom, cut at box.
+  // The control's look must be selected (UseLook).
+  void DrawCaption(HDC dc, const RECT& box, int left, int right, int top, int bottom, Alignment align) {
+    const std::string& text = control_.Caption();
+    const char* s = text.c_str();
+    int n = static_cast<int>(text.size());
+    SIZE size{};
+    GetTextExtentPoint32A(dc, s, n, &size);
+    int x = left;
+    std::string cut;
+    if (size.cx > right - left) {
+      SIZE dots{};
+      GetTextExtentPoint32A(dc, "...", 3, &dots);
+      int fit = 0;
+      SIZE whole{};
+      GetTextExtentExPointA(dc, s, n, std::max(0, static_cast<int>(right - left - dots.cx)), &fit, nullptr, &whole);
+      cut.assign(text, 0, static_cast<size_t>(fit));
+      cut += "...";
+      s = cut.c_str();
+      n = static_cast<int>(cut.size());
+    } else if (align == Alignment::Right) {
+      x = right - size.cx;
+    } else if (align == Alignment::Center) {
+      x = left + (right - left - size.cx) / 2;
+    }
+    ExtTextOutA(dc, x, top + (bottom - top - size.cy) / 2, ETO_OPAQUE | ETO_CLIPPED, &box, s, static_cast<UINT>(n),
+                nullptr);
   }
 
  private:
@@ -118,12 +128,8 @@ class PaintedPeer : public WindowPeer {
 // A page of a page control: shown while it is the active page and its contents are visible.
 class TabSheetWindow : public PaintedPeer {
  public:
-  TabSheetWindow(Backend& b, Control& c) : PaintedPeer(b, c, "OrvaneTabSheet") {}
-
-  void Create(HWND parent) override {
-    PaintedPeer::Create(parent);
-    if (hwnd_) ShowWindow(hwnd_, SW_HIDE);  // the page control shows the active sheet
-  }
+  // Made hidden: the page control shows the active sheet.
+  TabSheetWindow(Backend& b, Control& c) : PaintedPeer(b, c, "OrvaneTabSheet") { createHidden_ = true; }
 
   void Changed(Prop what) override {
     if (what == Prop::Visible)
@@ -136,10 +142,11 @@ class TabSheetWindow : public PaintedPeer {
     if (!hwnd_) return;
     const auto* pages = static_cast<const PageControl*>(control_.Parent());
     const bool show = control_.Visible() && pages && pages->Showing() && pages->ActivePage() == &control_;
-    if (show != (IsWindowVisible(hwnd_) != 0)) ShowWindow(hwnd_, show ? SW_SHOWNA : SW_HIDE);
+    // Its own visibility, not its parents': a sheet hidden while the form is hidden stays hidden.
+    if (show != ((GetWindowLongA(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0)) ShowWindow(hwnd_, show ? SW_SHOWNA : SW_HIDE);
   }
 
-  void Paint(HDC, RECT) override {}
+  void Paint(HDC dc, RECT rc) override { Fill(dc, rc); }
 };
 
 class PanelWindow : public PaintedPeer {
@@ -148,26 +155,43 @@ class PanelWindow : public PaintedPeer {
 
   void Paint(HDC dc, RECT rc) override {
     const auto& panel = static_cast<const Panel&>(control_);
+    const RECT full = rc;
     auto bevel = [&](Bevel b) {
-      if (b == Bevel::None) return;
-      DrawEdge(dc, &rc, b == Bevel::Lowered ? BDR_SUNKENOUTER : BDR_RAISEDINNER, BF_RECT);
-      InflateRect(&rc, -1, -1);
+      if (b != Bevel::None) DrawEdge(dc, &rc, b == Bevel::Lowered ? BDR_SUNKENOUTER : BDR_RAISEDINNER, BF_RECT | BF_ADJUST);
     };
     bevel(panel.BevelOuter());
     bevel(panel.BevelInner());
-    if (control_.Caption().empty()) return;
-    // The caption is centred on the whole height, so a 15-pixel panel still shows a 13-pixel
-    // line; only the sides keep the border's distance.
-    RECT text = rc;
-    InflateRect(&text, -backend_.Scale(panel.BorderWidth()), 0);
+    PaintInside(dc, full, rc);
+  }
+
+ protected:
+  // A new caption changes only what lies inside the bevels: that is drawn at once, in one call,
+  // as a static control does, with no repaint of the rest.
+  void CaptionChanged() override {
+    if (!IsWindowVisible(hwnd_)) return;  // painted when shown
+    const auto& panel = static_cast<const Panel&>(control_);
     RECT full;
     GetClientRect(hwnd_, &full);
-    text.top = full.top;
-    text.bottom = full.bottom;
-    UINT align = DT_CENTER;
-    if (panel.CaptionAlignment() == Alignment::Left) align = DT_LEFT;
-    if (panel.CaptionAlignment() == Alignment::Right) align = DT_RIGHT;
-    DrawCaption(dc, text, align | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+    RECT inside = full;
+    const int bevels = (panel.BevelOuter() != Bevel::None) + (panel.BevelInner() != Bevel::None);
+    InflateRect(&inside, -bevels, -bevels);
+    HDC dc = GetDC(hwnd_);
+    PaintInside(dc, full, inside);
+    ReleaseDC(hwnd_, dc);
+  }
+
+ private:
+  // The caption is centred on the whole height, so a 15-pixel panel still shows a 13-pixel
+  // line; only the sides keep the border's distance.
+  void PaintInside(HDC dc, const RECT& full, const RECT& inside) {
+    if (control_.Caption().empty()) {
+      Fill(dc, inside);
+      return;
+    }
+    UseLook(dc);
+    const auto& panel = static_cast<const Panel&>(control_);
+    const int border = backend_.Scale(panel.BorderWidth());
+    DrawCaption(dc, inside, inside.left + border, inside.right - border, full.top, full.bottom, panel.CaptionAlignment());
   }
 };
 
@@ -175,20 +199,24 @@ class GroupBoxWindow : public PaintedPeer {
  public:
   GroupBoxWindow(Backend& b, Control& c) : PaintedPeer(b, c, "OrvaneGroupBox") {}
 
+  // The etched frame runs through the middle of the caption's line; the caption covers it.
   void Paint(HDC dc, RECT rc) override {
-    HGDIOBJ oldFont = SelectObject(dc, backend_.FontFor(control_.GetFont()));
+    UseLook(dc);
+    const std::string& caption = control_.Caption();
     SIZE size{};
-    GetTextExtentPoint32A(dc, control_.Caption().c_str(), static_cast<int>(control_.Caption().size()), &size);
-    SelectObject(dc, oldFont);
+    GetTextExtentPoint32A(dc, caption.c_str(), static_cast<int>(caption.size()), &size);
+    const int left = backend_.Scale(8);
+    const RECT text{left, 0, left + size.cx + backend_.Scale(4), size.cy};
+    if (!caption.empty()) ExcludeClipRect(dc, text.left, text.top, text.right, text.bottom);
     RECT frame = rc;
     frame.top += size.cy / 2;
-    DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
-    if (control_.Caption().empty()) return;
-    const int left = backend_.Scale(8);
-    RECT text{left, 0, left + size.cx + backend_.Scale(4), size.cy};
-    FillRect(dc, &text, backend_.BrushFor(control_.GetColor()));
-    OffsetRect(&text, backend_.Scale(2), 0);
-    DrawCaption(dc, text, DT_LEFT | DT_SINGLELINE | DT_NOPREFIX);
+    const RECT above{rc.left, rc.top, rc.right, frame.top};
+    Fill(dc, above);
+    DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT | BF_ADJUST);
+    Fill(dc, frame);
+    if (caption.empty()) return;
+    SelectClipRgn(dc, nullptr);
+    DrawCaption(dc, text, text.left + backend_.Scale(2), text.right, text.top, text.bottom, Alignment::Left);
   }
 };
 
@@ -196,7 +224,8 @@ class ImageWindow : public PaintedPeer {
  public:
   ImageWindow(Backend& b, Control& c) : PaintedPeer(b, c, "OrvaneImage") {}
 
-  void Paint(HDC dc, RECT) override {
+  void Paint(HDC dc, RECT rc) override {
+    Fill(dc, rc);
     if (HICON icon = reinterpret_cast<HICON>(static_cast<const Image&>(control_).Icon()))
       DrawIconEx(dc, 0, 0, icon, 0, 0, 0, nullptr, DI_NORMAL | DI_DEFAULTSIZE);
   }
@@ -221,7 +250,8 @@ class BevelWindow : public PaintedPeer {
     UINT edge = bevel.Style() == Bevel::Raised ? EDGE_BUMP : EDGE_ETCHED;
     if (bevel.Shape() == BevelShape::Box)
       edge = bevel.Style() == Bevel::Raised ? BDR_RAISEDINNER : BDR_SUNKENOUTER;
-    if (bevel.Style() != Bevel::None) DrawEdge(dc, &rc, edge, edges);
+    if (bevel.Style() != Bevel::None) DrawEdge(dc, &rc, edge, edges | BF_ADJUST);
+    Fill(dc, rc);
   }
 
  protected:

@@ -113,10 +113,12 @@ class LabelWindow : public WindowPeer {
  public:
   using WindowPeer::WindowPeer;
 
+  // An auto-sized label is made as wide as its text at once.
   void Create(HWND parent) override {
-    Adopt(CreateChild(parent, "Static", SS_NOTIFY | WS_CLIPSIBLINGS | AlignStyle(), 0));
+    RECT r = ScaledBounds();
+    if (static_cast<Label&>(control_).AutoSize()) r.right = r.left + FittedSize().cx;
+    Adopt(CreateChild(parent, "Static", SS_NOTIFY | WS_CLIPSIBLINGS | AlignStyle(), 0, &r));
     Subclass();
-    FitText();
   }
 
   void Changed(Prop what) override {
@@ -149,18 +151,18 @@ class LabelWindow : public WindowPeer {
     }
   }
 
+  SIZE FittedSize() {
+    return SIZE{backend_.TextSize(control_.GetFont(), control_.Caption()).cx, backend_.Scale(control_.Bounds().height)};
+  }
+
   // An auto-sized label is as wide as its text; a fixed one keeps its bounds.
   void FitText() {
     if (!hwnd_ || !static_cast<Label&>(control_).AutoSize()) return;
-    HDC dc = GetDC(hwnd_);
-    HGDIOBJ old = SelectObject(dc, backend_.FontFor(control_.GetFont()));
-    RECT r{0, 0, 0, 0};
-    DrawTextA(dc, control_.Caption().c_str(), static_cast<int>(control_.Caption().size()), &r,
-              DT_CALCRECT | DT_SINGLELINE | DT_LEFT);
-    SelectObject(dc, old);
-    ReleaseDC(hwnd_, dc);
-    SetWindowPos(hwnd_, nullptr, 0, 0, r.right, backend_.Scale(control_.Bounds().height),
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const SIZE want = FittedSize();
+    RECT now;
+    GetWindowRect(hwnd_, &now);
+    if (now.right - now.left != want.cx || now.bottom - now.top != want.cy)
+      SetWindowPos(hwnd_, nullptr, 0, 0, want.cx, want.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
 };
 

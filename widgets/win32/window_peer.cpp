@@ -3,13 +3,20 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include <unordered_map>
+
 #include "widgets/win32/backend.hpp"
 
 namespace widgets::win32 {
 namespace {
 
-const char kPeerProp[] = "OrvanePeer";
-constexpr UINT_PTR kSubclassId = 0x4F72;  // 'Or'
+// Our windows and their peers. Looked up on every message, so it stays in this process: a window
+// property would cost two trips to the window server under Wine (atom and property).
+std::unordered_map<HWND, WindowPeer*>& Peers() {
+  static std::unordered_map<HWND, WindowPeer*> peers;
+  return peers;
+}
+
 
 ShiftState ShiftFromKeys(WPARAM keys) {
   ShiftState s = 0;
@@ -32,14 +39,17 @@ WindowPeer::~WindowPeer() {
   backend_.DropHint(hwnd);
   DestroyWindow(hwnd);  // its WM_NCDESTROY clears hwnd_, the property and the subclass
   if (hwnd_) {          // not destroyed (another thread's window): at least forget it
-    RemovePropA(hwnd, kPeerProp);
-    RemoveWindowSubclass(hwnd, SubclassProc, kSubclassId);
+    if (auto it = Peers().find(hwnd); it != Peers().end() && it->second == this) Peers().erase(it);
+    if (systemProc_ && GetWindowLongPtrA(hwnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(SystemClassProc))
+      SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(systemProc_));
     hwnd_ = nullptr;
   }
 }
 
 WindowPeer* WindowPeer::FromHwnd(HWND hwnd) {
-  return hwnd ? static_cast<WindowPeer*>(GetPropA(hwnd, kPeerProp)) : nullptr;
+  if (!hwnd) return nullptr;
+  const auto it = Peers().find(hwnd);
+  return it != Peers().end() ? it->second : nullptr;
 }
 
 RECT WindowPeer::ScaledBounds() const {
@@ -48,9 +58,9 @@ RECT WindowPeer::ScaledBounds() const {
               backend_.Scale(b.top + b.height)};
 }
 
-HWND WindowPeer::CreateChild(HWND parent, const char* cls, DWORD style, DWORD exStyle) {
-  const RECT r = ScaledBounds();
-  if (control_.Visible()) style |= WS_VISIBLE;
+HWND WindowPeer::CreateChild(HWND parent, const char* cls, DWORD style, DWORD exStyle, const RECT* bounds) {
+  const RECT r = bounds ? *bounds : ScaledBounds();
+  if (control_.Visible() && !createHidden_) style |= WS_VISIBLE;
   if (!control_.Enabled()) style |= WS_DISABLED;
   HWND hwnd = CreateWindowExA(exStyle, cls, control_.Caption().c_str(), style | WS_CHILD, r.left, r.top,
                               r.right - r.left, r.bottom - r.top, parent, nullptr, backend_.Instance(), this);
@@ -60,13 +70,18 @@ HWND WindowPeer::CreateChild(HWND parent, const char* cls, DWORD style, DWORD ex
 void WindowPeer::Adopt(HWND hwnd) {
   hwnd_ = hwnd;
   if (!hwnd_) return;
-  SetPropA(hwnd_, kPeerProp, this);
+  Peers()[hwnd_] = this;
   control_.AttachPeer(this);
   SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(backend_.FontFor(control_.GetFont())), FALSE);
 }
 
 void WindowPeer::Subclass() {
-  if (hwnd_) SetWindowSubclass(hwnd_, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+  // The window procedure itself is replaced (one call), not chained through SetWindowSubclass,
+  // whose bookkeeping lives in window properties: under Wine a trip to the window server at
+  // creation and again on every message.
+  if (hwnd_)
+    systemProc_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SystemClassProc)));
 }
 
 void WindowPeer::Changed(Prop what) {
@@ -195,6 +210,7 @@ LRESULT WindowPeer::Dispatch(UINT msg, WPARAM wp, LPARAM lp, bool ownClass) {
   bool handled = false;
   try {
     if (!detached_) {
+      if (msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST) backend_.RelayToTooltip(hwnd, msg, wp, lp);
       handled = HandleMessage(msg, wp, lp, result);
       // The focus never rests on a hidden or disabled control, however it came to be hidden. The
       // system may move it only off the window hidden itself (Wine does), not off one inside it.
@@ -208,12 +224,11 @@ LRESULT WindowPeer::Dispatch(UINT msg, WPARAM wp, LPARAM lp, bool ownClass) {
     handled = false;
   }
   if (msg == WM_NCDESTROY) {
-    RemovePropA(hwnd, kPeerProp);
-    if (!ownClass) RemoveWindowSubclass(hwnd, SubclassProc, kSubclassId);
+    if (auto it = Peers().find(hwnd); it != Peers().end() && it->second == this) Peers().erase(it);
     hwnd_ = nullptr;
   }
   if (handled) return result;
-  return ownClass ? DefWindowProcA(hwnd, msg, wp, lp) : DefSubclassProc(hwnd, msg, wp, lp);
+  return ownClass ? DefWindowProcA(hwnd, msg, wp, lp) : CallWindowProcA(systemProc_, hwnd, msg, wp, lp);
 }
 
 LRESULT CALLBACK WindowPeer::OwnClassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -222,17 +237,18 @@ LRESULT CALLBACK WindowPeer::OwnClassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM
     peer = static_cast<WindowPeer*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams);
     if (peer) {
       peer->hwnd_ = hwnd;
-      SetPropA(hwnd, kPeerProp, peer);
+      Peers()[hwnd] = peer;
     }
   }
   if (!peer) return DefWindowProcA(hwnd, msg, wp, lp);
   return peer->Dispatch(msg, wp, lp, true);
 }
 
-LRESULT CALLBACK WindowPeer::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR ref) {
-  auto* peer = reinterpret_cast<WindowPeer*>(ref);
-  if (!peer || peer->hwnd_ != hwnd) return DefSubclassProc(hwnd, msg, wp, lp);
-  return peer->Dispatch(msg, wp, lp, false);
+LRESULT CALLBACK WindowPeer::SystemClassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  WindowPeer* peer = FromHwnd(hwnd);
+  if (peer && peer->systemProc_) return peer->Dispatch(msg, wp, lp, false);
+  // No peer any more (it let go of a window it could not destroy): the class's own procedure.
+  return CallWindowProcA(reinterpret_cast<WNDPROC>(GetClassLongPtrA(hwnd, GCLP_WNDPROC)), hwnd, msg, wp, lp);
 }
 
 }  // namespace widgets::win32

@@ -50,8 +50,8 @@ class WindowPeer : public Peer, public Detachable {
   virtual bool OnReflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
 
  protected:
-  // Creates a window of class cls with the control's caption and scaled bounds.
-  HWND CreateChild(HWND parent, const char* cls, DWORD style, DWORD exStyle);
+  // Creates a window of class cls with the control's caption and scaled bounds (or these).
+  HWND CreateChild(HWND parent, const char* cls, DWORD style, DWORD exStyle, const RECT* bounds = nullptr);
   // Subclasses a window of a system class so its messages reach Handle().
   void Subclass();
   // Registers hwnd as this peer's window (for FromHwnd) and applies the font.
@@ -72,11 +72,16 @@ class WindowPeer : public Peer, public Detachable {
   // Whether the window text is the caption. Kinds whose window text is something else (the
   // selected item, nothing) say no; for the others no other program can change the text.
   bool textIsCaption_ = true;
+  // A window made hidden whatever the control's visibility (a tab sheet: its page control shows it).
+  bool createHidden_ = false;
+  // The system class's procedure of a subclassed window.
+  WNDPROC systemProc_ = nullptr;
 
  public:
-  // The window procedure of our own window classes and the subclass procedure of system ones.
+  // The window procedure of our own window classes, and the one that replaces a system class's
+  // procedure (Subclass) and hands on to it.
   static LRESULT CALLBACK OwnClassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-  static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR ref);
+  static LRESULT CALLBACK SystemClassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   LRESULT Dispatch(UINT msg, WPARAM wp, LPARAM lp, bool ownClass);
 };
 

@@ -1,0 +1,96 @@
+#!/usr/bin/env bash
+# Processor time of Orvane against the hand-written reference loop (tests/bench/reference) that
+# shows the same texts, 20 s each at the 0.010 s interval, one after the other: the Memory page
+# (memory_loop.exe) and the Other page (other_loop.exe). The whole system is counted: the
+# program, its wineserver, the Wine desktop (explorer.exe) and the X server, summed from
+# /proc/PID/task/*/schedstat. Prints each run's ratio (Orvane / reference) and the median of the
+# runs. Uses the build's Wine session "main"; run it while no Windows tests run. ORVANE_EXE names
+# another Orvane.exe to measure (an older build, say) with the build's references.
+#   tools/cpu_ratio.sh [build/win32|build/win64] [runs]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build/$(scripts/wine-arch.sh)}
+runs=${2:-3}
+orvane=$(realpath "${ORVANE_EXE:-$build/bin/Orvane.exe}")
+seconds=20
+state=$build/wine
+arch=win32
+x86_64-w64-mingw32-objdump -f "$orvane" 2>/dev/null | grep -q 'x86-64' && arch=win64
+cmake/wine/session.sh start "$state" main 96 "$arch"
+trap 'cmake/wine/session.sh stop "$state" main' EXIT
+# shellcheck disable=SC1090
+. "$state/main.env"
+xvfb=$(cat "$state/main/xvfb.pid")
+
+# PIDs in this Wine session whose program (first argument) ends with $1.
+session_pids() {
+  for p in /proc/[0-9]*; do
+    { tr '\0' '\n' < "$p/environ" | grep -qx "WINEPREFIX=$WINEPREFIX"; } 2>/dev/null || continue
+    { tr '\0' '\n' < "$p/cmdline" | head -1 | grep -Eq "$1\$"; } 2>/dev/null && echo "${p#/proc/}"
+  done
+}
+# CPU milliseconds of the whole session over $seconds while the program $1 runs, then in
+# brackets those of the program, the wineserver, the desktop and the X server. Every thread's
+# schedstat is read twice a second and its last reading kept, so a thread that ends meanwhile
+# still counts; a thread born meanwhile counts from 0.
+measure() {
+  local groups=("$(session_pids "$1")" "$(session_pids 'wineserver(32|64)?')" "$(session_pids 'explorer.exe')" "$xvfb")
+  local g t v part total=0 parts=()
+  declare -A first=() last=() group=()
+  for g in 0 1 2 3; do
+    for p in ${groups[$g]}; do
+      for t in /proc/"$p"/task/*; do group[$t]=$g; first[$t]=$(cut -d' ' -f1 "$t/schedstat" 2>/dev/null || echo 0); done
+    done
+  done
+  for _ in $(seq $((seconds * 2))); do
+    sleep 0.5
+    for g in 0 1 2 3; do
+      for p in ${groups[$g]}; do
+        for t in /proc/"$p"/task/*; do
+          v=$(cut -d' ' -f1 "$t/schedstat" 2>/dev/null) && last[$t]=$v && group[$t]=$g
+        done
+      done
+    done
+  done
+  for g in 0 1 2 3; do
+    part=0
+    for t in "${!last[@]}"; do [ "${group[$t]}" = "$g" ] && part=$((part + last[$t] - ${first[$t]:-0})); done
+    parts+=($((part / 1000000)))
+    total=$((total + part))
+  done
+  echo "$((total / 1000000)) (${parts[*]})"
+}
+# Orvane held on page $1 at the shortest interval by startup_bench.
+orvane_ms() {
+  local out ms
+  out=$(mktemp)
+  timeout 90 "$WINE" "$build/bin/startup_bench.exe" --orvane="$orvane" --hold="$1" > "$out" 2>&1 &
+  for _ in $(seq 300); do grep -q holding "$out" && break; sleep 0.1; done
+  grep -q holding "$out" || { cat "$out" >&2; exit 1; }
+  ms=$(measure 'Orvane.exe')
+  wait || true
+  rm -f "$out"
+  echo "$ms"
+}
+reference_ms() {
+  local ms
+  timeout 90 "$WINE" "$build/bin/$1.exe" $((seconds + 5)) >/dev/null 2>&1 &
+  sleep 3
+  ms=$(measure "$1.exe")
+  wait || true
+  echo "$ms"
+}
+median() { sort -g | awk '{v[NR]=$1} END {print (NR % 2) ? v[(NR+1)/2] : (v[NR/2] + v[NR/2+1]) / 2}'; }
+
+for page in 0 4; do
+  name=$([ "$page" = 0 ] && echo memory || echo other)
+  ratios=()
+  for run in $(seq "$runs"); do
+    o=$(orvane_ms "$page")
+    r=$(reference_ms "${name}_loop")
+    ratio=$(awk -v o="${o%% *}" -v r="${r%% *}" 'BEGIN {printf "%.3f", o / r}')
+    ratios+=("$ratio")
+    echo "$name page, run $run: Orvane $o ms, reference $r ms of CPU in $seconds s, ratio $ratio"
+  done
+  echo "$name page: median ratio $(printf '%s\n' "${ratios[@]}" | median) over $runs runs"
+done
