@@ -16,13 +16,8 @@ trap 'cmake/wine/session.sh stop "$state" main' EXIT
 # shellcheck disable=SC1090
 . "$state/main.env"
 
-# PIDs in this Wine session whose program (first argument) ends with $1.
-session_pids() {
-  for p in /proc/[0-9]*; do
-    { tr '\0' '\n' < "$p/environ" | grep -qx "WINEPREFIX=$WINEPREFIX"; } 2>/dev/null || continue
-    { tr '\0' '\n' < "$p/cmdline" | head -1 | grep -Eq "$1\$"; } 2>/dev/null && echo "${p#/proc/}"
-  done
-}
+# shellcheck source=tools/session_pids.sh
+. tools/session_pids.sh
 cpu_ns() {
   local sum=0
   for pid in "$@"; do

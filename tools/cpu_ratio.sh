@@ -22,13 +22,8 @@ trap 'cmake/wine/session.sh stop "$state" main' EXIT
 . "$state/main.env"
 xvfb=$(cat "$state/main/xvfb.pid")
 
-# PIDs in this Wine session whose program (first argument) ends with $1.
-session_pids() {
-  for p in /proc/[0-9]*; do
-    { tr '\0' '\n' < "$p/environ" | grep -qx "WINEPREFIX=$WINEPREFIX"; } 2>/dev/null || continue
-    { tr '\0' '\n' < "$p/cmdline" | head -1 | grep -Eq "$1\$"; } 2>/dev/null && echo "${p#/proc/}"
-  done
-}
+# shellcheck source=tools/session_pids.sh
+. tools/session_pids.sh
 # CPU milliseconds of the whole session over $seconds while the program $1 runs, then in
 # brackets those of the program, the wineserver, the desktop and the X server. Every thread's
 # schedstat is read twice a second and its last reading kept, so a thread that ends meanwhile
