@@ -5,7 +5,8 @@
 # program, its wineserver, the Wine desktop (explorer.exe) and the X server, summed from
 # /proc/PID/task/*/schedstat. Prints each run's ratio (Orvane / reference) and the median of the
 # runs. Uses the build's Wine session "main"; run it while no Windows tests run. ORVANE_EXE names
-# another Orvane.exe to measure (an older build, say) with the build's references.
+# another Orvane.exe to measure (an older build, say) with the build's references; PAGES="0" or
+# PAGES="4" measures one page only.
 #   tools/cpu_ratio.sh [build/win32|build/win64] [runs]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -27,14 +28,19 @@ xvfb=$(cat "$state/main/xvfb.pid")
 # CPU milliseconds of the whole session over $seconds while the program $1 runs, then in
 # brackets those of the program, the wineserver, the desktop and the X server. Every thread's
 # schedstat is read twice a second and its last reading kept, so a thread that ends meanwhile
-# still counts; a thread born meanwhile counts from 0.
+# still counts; a thread born meanwhile counts from 0. The readings are the shell's own (no
+# process is started to take one), so the measuring adds no load of its own to the machine.
 measure() {
   local groups=("$(session_pids "$1")" "$(session_pids 'wineserver(32|64)?')" "$(session_pids 'explorer.exe')" "$xvfb")
   local g t v part total=0 parts=()
   declare -A first=() last=() group=()
   for g in 0 1 2 3; do
     for p in ${groups[$g]}; do
-      for t in /proc/"$p"/task/*; do group[$t]=$g; first[$t]=$(cut -d' ' -f1 "$t/schedstat" 2>/dev/null || echo 0); done
+      for t in /proc/"$p"/task/*; do
+        group[$t]=$g
+        { read -r v _ < "$t/schedstat"; } 2>/dev/null || v=0
+        first[$t]=$v
+      done
     done
   done
   for _ in $(seq $((seconds * 2))); do
@@ -42,7 +48,7 @@ measure() {
     for g in 0 1 2 3; do
       for p in ${groups[$g]}; do
         for t in /proc/"$p"/task/*; do
-          v=$(cut -d' ' -f1 "$t/schedstat" 2>/dev/null) && last[$t]=$v && group[$t]=$g
+          { read -r v _ < "$t/schedstat"; } 2>/dev/null && last[$t]=$v && group[$t]=$g
         done
       done
     done
@@ -62,6 +68,7 @@ orvane_ms() {
   timeout 90 "$WINE" "$build/bin/startup_bench.exe" --orvane="$orvane" --hold="$1" > "$out" 2>&1 &
   for _ in $(seq 300); do grep -q holding "$out" && break; sleep 0.1; done
   grep -q holding "$out" || { cat "$out" >&2; exit 1; }
+  sleep 3  # settled, as long as the reference is given
   ms=$(measure 'Orvane.exe')
   wait || true
   rm -f "$out"
@@ -77,7 +84,7 @@ reference_ms() {
 }
 median() { sort -g | awk '{v[NR]=$1} END {print (NR % 2) ? v[(NR+1)/2] : (v[NR/2] + v[NR/2+1]) / 2}'; }
 
-for page in 0 4; do
+for page in ${PAGES:-0 4}; do
   name=$([ "$page" = 0 ] && echo memory || echo other)
   ratios=()
   for run in $(seq "$runs"); do

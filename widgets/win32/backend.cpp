@@ -162,7 +162,7 @@ void Backend::Realize(Form& form) {
       Adopt(record, *timer, MakeTimerPeer(*this, *timer, hwnd, id));
       record.timers.emplace(id, timer);
     } else if (auto* menu = dynamic_cast<PopupMenu*>(c)) {
-      Adopt(record, *menu, MakeMenuPeer(*menu));
+      Adopt(record, *menu, MakeMenuPeer(*this, *menu));
     } else if (auto* images = dynamic_cast<ImageList*>(c)) {
       Adopt(record, *images, MakeImageListPeer(*this, *images));
     }
@@ -236,7 +236,11 @@ std::unique_ptr<WindowPeer> Backend::MakePeer(Control& control) {
 void Backend::TimerFired(const Form& form, UINT_PTR id) {
   FormPeers* record = RecordOf(form);
   if (!record) return;
-  if (auto it = record->timers.find(id); it != record->timers.end()) it->second->Tick();
+  auto it = record->timers.find(id);
+  if (it == record->timers.end()) return;
+  // Ticked by another loop: the own loop's next tick is an interval from now.
+  if (auto* loop = dynamic_cast<LoopTimer*>(it->second->GetPeer())) loop->due = GetTickCount64() + loop->interval;
+  it->second->Tick();
 }
 
 void Backend::Show(Form& form) {
@@ -282,41 +286,104 @@ void Backend::RunModal(Form& form) {
   } restore{hwnd, previous, disabled};
 
   Show(form);
-  MSG msg;
-  while (form.Modal() && form.GetModalResult() == mrNone && IsWindow(hwnd)) {
-    const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
-    if (got == -1) break;
-    if (got == 0) {  // the program is ending: leave the quit message for the main loop
-      PostQuitMessage(static_cast<int>(msg.wParam));
-      break;
-    }
-    if (PreTranslate(msg)) continue;
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
+  MSG msg{};
+  // The program is ending: leave the quit message for the main loop.
+  if (!Loop(msg, [&] { return !form.Modal() || form.GetModalResult() != mrNone || !IsWindow(hwnd); }))
+    PostQuitMessage(static_cast<int>(msg.wParam));
 }
 
 int Backend::Run() {
-  MSG msg;
-  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-    if (PreTranslate(msg)) continue;
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
+  MSG msg{};
+  Loop(msg, [] { return false; });
   return static_cast<int>(msg.wParam);
 }
 
 void Backend::ProcessMessages() {
-  MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    if (msg.message == WM_QUIT) {
-      PostQuitMessage(static_cast<int>(msg.wParam));  // leave it for the main loop
-      return;
-    }
-    if (PreTranslate(msg)) continue;
+  MSG msg{};
+  Pumped pumped;
+  while ((pumped = PumpOne(msg)) == Pumped::One) {
+  }
+  if (pumped == Pumped::Quit) PostQuitMessage(static_cast<int>(msg.wParam));  // leave it for the main loop
+}
+
+Backend::Pumped Backend::PumpOne(MSG& msg) {
+  OwnLoopRuns();
+  RunDueTimers();
+  if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) return Pumped::None;
+  if (msg.message == WM_QUIT) return Pumped::Quit;
+  if (!PreTranslate(msg)) {
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
   }
+  return Pumped::One;
+}
+
+bool Backend::Loop(MSG& msg, const std::function<bool()>& done) {
+  while (!done()) {
+    switch (PumpOne(msg)) {
+      case Pumped::Quit:
+        return false;
+      case Pumped::One:
+        break;
+      case Pumped::None:
+        // Nothing waiting: sleep until input comes or the next tick is due. A tick needs no look
+        // at the queue; input needs one.
+        for (;;) {
+          const DWORD wait = RunDueTimers();
+          if (done()) return true;
+          if (MsgWaitForMultipleObjectsEx(0, nullptr, wait, QS_ALLINPUT, MWMO_INPUTAVAILABLE) != WAIT_TIMEOUT) break;
+        }
+        break;
+    }
+  }
+  return true;
+}
+
+void Backend::Schedule(LoopTimer& timer) {
+  timer.due = GetTickCount64() + timer.interval;
+  if (std::find(loopTimers_.begin(), loopTimers_.end(), &timer) == loopTimers_.end()) loopTimers_.push_back(&timer);
+  if (otherLoop_) timer.Arm(true);
+}
+
+void Backend::Unschedule(LoopTimer& timer) {
+  std::erase(loopTimers_, &timer);
+  timer.Arm(false);
+}
+
+void Backend::OtherLoopRuns() {
+  if (otherLoop_) return;
+  otherLoop_ = true;
+  for (LoopTimer* t : loopTimers_) t->Arm(true);
+}
+
+void Backend::OwnLoopRuns() {
+  if (!otherLoop_) return;
+  otherLoop_ = false;
+  for (LoopTimer* t : loopTimers_) t->Arm(false);
+}
+
+DWORD Backend::RunDueTimers() {
+  if (loopTimers_.empty()) return INFINITE;
+  // A tick may stop, start or destroy timers (its own too): each is looked up again before it
+  // fires, and one that is due again after a long tick waits for the next call, so input is
+  // handled between ticks.
+  const std::vector<LoopTimer*> timers = loopTimers_;
+  for (LoopTimer* t : timers) {
+    const ULONGLONG now = GetTickCount64();
+    if (std::find(loopTimers_.begin(), loopTimers_.end(), t) == loopTimers_.end() || t->due > now) continue;
+    t->due += t->interval;
+    if (t->due <= now) t->due = now + t->interval;  // late: no ticks are made up
+    try {
+      t->Fire();
+    } catch (...) {
+      OutputDebugStringA("Orvane: a timer handler failed\n");
+    }
+  }
+  const ULONGLONG now = GetTickCount64();
+  ULONGLONG next = ~0ULL;
+  for (const LoopTimer* t : loopTimers_) next = std::min(next, t->due);
+  if (next == ~0ULL) return INFINITE;
+  return next <= now ? 0 : static_cast<DWORD>(std::min<ULONGLONG>(next - now, INFINITE - 1));
 }
 
 namespace {

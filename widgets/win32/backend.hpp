@@ -2,6 +2,7 @@
 // The Win32 backend: makes every widget a real window and keeps it in step with the widget.
 #include <windows.h>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <set>
@@ -19,6 +20,23 @@ class Timer;
 namespace widgets::win32 {
 
 class WindowPeer;
+
+// A timer the message loop runs: the loop waits for input or the next due tick, whichever comes
+// first, and ticks from there. Under Wine that is one wait per tick, where a WM_TIMER costs a
+// fetch of the message, a wait and a second fetch. While another loop pumps the messages (a
+// menu, a message box, the system's move and size loop) the timer runs as a WM_TIMER of its
+// window instead, so the ticks go on.
+class LoopTimer {
+ public:
+  virtual ~LoopTimer() = default;
+  // One tick.
+  virtual void Fire() = 0;
+  // Runs the timer as a WM_TIMER of its window, or stops that.
+  virtual void Arm(bool on) = 0;
+
+  unsigned interval = 0;  // ms
+  ULONGLONG due = 0;      // GetTickCount64 of the next tick
+};
 
 // The backend keeps the peers of each form apart. Every peer is tied to its component by a free
 // notification: a component destroyed before the backend takes its peer, its window and the
@@ -82,6 +100,12 @@ class Backend : public ApplicationPeer {
 
   // A WM_TIMER of a form's window: ticks that form's timer component with that id.
   void TimerFired(const Form& form, UINT_PTR id);
+  // Lets the loop run the timer, its first tick an interval from now; again from now if it runs.
+  void Schedule(LoopTimer& timer);
+  void Unschedule(LoopTimer& timer);
+  // Another loop pumps the messages from now until this backend's loop runs again: the timers
+  // run as WM_TIMER meanwhile.
+  void OtherLoopRuns();
 
   // Called by the main form's peer when its window is destroyed.
   void MainWindowDestroyed();
@@ -116,6 +140,15 @@ class Backend : public ApplicationPeer {
   void LoadScreenCursors();
   std::unique_ptr<WindowPeer> MakePeer(Control& control);
   bool CyclePages(HWND focus, bool forward);
+  // Handles one waiting message, if any; Quit leaves WM_QUIT in msg.
+  enum class Pumped { One, None, Quit };
+  Pumped PumpOne(MSG& msg);
+  // Handles messages and ticks until done() holds or WM_QUIT comes (false, WM_QUIT in msg).
+  bool Loop(MSG& msg, const std::function<bool()>& done);
+  // Runs the ticks that are due, each timer at most once; returns the ms until the next is due.
+  DWORD RunDueTimers();
+  // This backend's loop runs again: the timers stop coming as WM_TIMER.
+  void OwnLoopRuns();
 
   Application& app_;
   HINSTANCE instance_;
@@ -130,6 +163,8 @@ class Backend : public ApplicationPeer {
   std::map<std::tuple<std::string, int, int>, HFONT> fonts_;
   std::map<Color, HBRUSH> brushes_;
   std::vector<std::string> classes_;
+  std::vector<LoopTimer*> loopTimers_;
+  bool otherLoop_ = false;  // the timers are armed as WM_TIMER
 };
 
 }  // namespace widgets::win32

@@ -10,30 +10,47 @@
 namespace widgets::win32 {
 namespace {
 
-class TimerPeer : public ComponentPeer {
+class TimerPeer : public ComponentPeer, public LoopTimer {
  public:
-  TimerPeer(Timer& timer, HWND owner, UINT_PTR id) : timer_(timer), owner_(owner), id_(id) {
+  TimerPeer(Backend& backend, Timer& timer, HWND owner, UINT_PTR id)
+      : backend_(backend), timer_(timer), owner_(owner), id_(id) {
     timer_.AttachPeer(this);
     Restart();
   }
   ~TimerPeer() override {
     if (!detached_ && timer_.GetPeer() == this) timer_.AttachPeer(nullptr);
-    if (IsWindow(owner_)) KillTimer(owner_, id_);
+    backend_.Unschedule(*this);
   }
   void Changed(Prop what) override {
     if (what == Prop::Interval || what == Prop::Enabled) Restart();
+  }
+  void Fire() override { timer_.Tick(); }
+  void Arm(bool on) override {
+    if (on == armed_) return;
+    armed_ = on;
+    if (!IsWindow(owner_)) return;
+    if (on)
+      SetTimer(owner_, id_, interval, nullptr);
+    else
+      KillTimer(owner_, id_);
   }
 
  private:
   // A new interval counts afresh from now.
   void Restart() {
-    KillTimer(owner_, id_);
-    if (timer_.Enabled() && timer_.Interval() > 0) SetTimer(owner_, id_, timer_.Interval(), nullptr);
+    Arm(false);
+    interval = timer_.Interval();
+    if (timer_.Enabled() && interval > 0)
+      backend_.Schedule(*this);
+    else
+      backend_.Unschedule(*this);
   }
 
+  Backend& backend_;
   Timer& timer_;
   HWND owner_;
   UINT_PTR id_;
+  bool armed_ = false;
 };
 
 std::string ShortCutText(const ShortCut& sc) {
@@ -50,7 +67,7 @@ std::string ShortCutText(const ShortCut& sc) {
 
 class MenuPeer : public MenuPeerBase {
  public:
-  explicit MenuPeer(PopupMenu& menu) : menu_(menu) {
+  MenuPeer(Backend& backend, PopupMenu& menu) : backend_(backend), menu_(menu) {
     menu_.AttachPeer(this);
     Build();
   }
@@ -74,6 +91,7 @@ class MenuPeer : public MenuPeerBase {
     if (hwnd) SetForegroundWindow(hwnd);
     const UINT button = menu_.GetTrackButton() == TrackButton::Left ? TPM_LEFTBUTTON : TPM_RIGHTBUTTON;
     const std::shared_ptr<bool> alive = alive_;  // a handler may destroy the menu meanwhile
+    backend_.OtherLoopRuns();  // the menu's own loop pumps the messages until it closes
     const UINT cmd = TrackPopupMenu(handle_, TPM_RETURNCMD | TPM_LEFTALIGN | button, x, y, 0, hwnd, nullptr);
     if (hwnd) PostMessageA(hwnd, WM_NULL, 0, 0);
     if (*alive && !detached_ && cmd >= kFirstCommand) menu_.ClickItem(static_cast<int>(cmd - kFirstCommand));
@@ -111,6 +129,7 @@ class MenuPeer : public MenuPeerBase {
     accel_ = nullptr;
   }
 
+  Backend& backend_;
   PopupMenu& menu_;
   HMENU handle_ = nullptr;
   HACCEL accel_ = nullptr;
@@ -119,10 +138,12 @@ class MenuPeer : public MenuPeerBase {
 
 }  // namespace
 
-std::unique_ptr<ComponentPeer> MakeTimerPeer(Backend&, Timer& timer, HWND owner, UINT_PTR id) {
-  return std::make_unique<TimerPeer>(timer, owner, id);
+std::unique_ptr<ComponentPeer> MakeTimerPeer(Backend& backend, Timer& timer, HWND owner, UINT_PTR id) {
+  return std::make_unique<TimerPeer>(backend, timer, owner, id);
 }
 
-std::unique_ptr<MenuPeerBase> MakeMenuPeer(PopupMenu& menu) { return std::make_unique<MenuPeer>(menu); }
+std::unique_ptr<MenuPeerBase> MakeMenuPeer(Backend& backend, PopupMenu& menu) {
+  return std::make_unique<MenuPeer>(backend, menu);
+}
 
 }  // namespace widgets::win32

@@ -101,6 +101,11 @@ class FormWindow : public FormPeerBase {
       case WM_TIMER:
         backend_.TimerFired(form_, wp);
         return true;
+      case WM_ENTERMENULOOP:  // the system menu, a menu or a message box the window owns, or
+      case WM_ENTERIDLE:      // the system's move and size loop: that loop pumps the messages
+      case WM_ENTERSIZEMOVE:
+        backend_.OtherLoopRuns();
+        return false;
       case WM_SETTINGCHANGE:  // the area name, if any, is a string of at most a few dozen characters
         form_.SettingChange(lp ? std::string_view(reinterpret_cast<const char*>(lp),
                                                   strnlen(reinterpret_cast<const char*>(lp), 64))
