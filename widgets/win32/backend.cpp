@@ -364,13 +364,14 @@ void Backend::OwnLoopRuns() {
 
 DWORD Backend::RunDueTimers() {
   if (loopTimers_.empty()) return INFINITE;
-  // A tick may stop, start or destroy timers (its own too): each is looked up again before it
-  // fires, and one that is due again after a long tick waits for the next call, so input is
-  // handled between ticks.
-  const std::vector<LoopTimer*> timers = loopTimers_;
-  for (LoopTimer* t : timers) {
-    const ULONGLONG now = GetTickCount64();
-    if (std::find(loopTimers_.begin(), loopTimers_.end(), t) == loopTimers_.end() || t->due > now) continue;
+  // Only timers due when the pass starts tick, so none ticks twice and input is handled between
+  // passes however long a tick takes. A tick may stop, start or destroy timers (its own too): the
+  // list is walked by index, and one moved meanwhile waits for the next pass.
+  const ULONGLONG start = GetTickCount64();
+  ULONGLONG now = start;
+  for (size_t i = 0; i < loopTimers_.size(); ++i) {
+    LoopTimer* t = loopTimers_[i];
+    if (t->due > start) continue;
     t->due += t->interval;
     if (t->due <= now) t->due = now + t->interval;  // late: no ticks are made up
     try {
@@ -378,8 +379,8 @@ DWORD Backend::RunDueTimers() {
     } catch (...) {
       OutputDebugStringA("Orvane: a timer handler failed\n");
     }
+    now = GetTickCount64();
   }
-  const ULONGLONG now = GetTickCount64();
   ULONGLONG next = ~0ULL;
   for (const LoopTimer* t : loopTimers_) next = std::min(next, t->due);
   if (next == ~0ULL) return INFINITE;
