@@ -1,4 +1,6 @@
 // The report of a whole fake machine, its JSON escaping, the command line's switches and exit codes.
+#include <algorithm>
+
 #include "form/report.hpp"
 #include "tests/unit/orvane_fixture.hpp"
 
@@ -27,7 +29,17 @@ class ReportTest : public OrvaneTest {
 
 TEST_F(ReportTest, WritesEveryPageOfTheMachine) {
   ASSERT_EQ(RunCommandLine({"/report", "C:\\out.txt"}), 0);
-  EXPECT_EQ(fake::Fake().output.files.at("C:\\out.txt"),
+  // The flag rows are the Feature Flags page's own (tested there): here their count, first and last.
+  std::string text = fake::Fake().output.files.at("C:\\out.txt");
+  const size_t first = text.find("00\tFPU\t"), end = text.find("\r\n\r\n[Disks]");
+  ASSERT_NE(first, std::string::npos);
+  ASSERT_NE(end, std::string::npos);
+  const std::string flags = text.substr(first, end - first);
+  EXPECT_EQ(std::count(flags.begin(), flags.end(), '\n'), 31);
+  EXPECT_TRUE(flags.starts_with("00\tFPU\tFloating Point Unit\tYes\r\n01\tVME\t"));
+  EXPECT_TRUE(flags.ends_with("\r\n31\t3DNow!\t3DNow! Instruction\tNo"));
+  text.replace(first, end - first, "<32 flag rows>");
+  EXPECT_EQ(text,
             "Kelvo Orvane v1.61 beta report, Mon, December 07, 2026 / 09:05:03\r\n"
             "\r\n[Memory]\r\n"
             "Total physical RAM size: 1,048,576 k\r\n"
@@ -63,38 +75,7 @@ TEST_F(ReportTest, WritesEveryPageOfTheMachine) {
             "\r\n[Feature Flags]\r\n"
             "ALL\tCPUID\tHex Value of CPUID Flags\t$0383FBFF\r\n"
             "\r\n"
-            "00\tFPU\tFloating Point Unit\tYes\r\n"
-            "01\tVME\tVirtual 8086 Mode Enhancement\tYes\r\n"
-            "02\tDE\tDebugging Extension\tYes\r\n"
-            "03\tPSE\tPage Size Extension\tYes\r\n"
-            "04\tTSC\tTime Stamp Counter\tYes\r\n"
-            "05\tMSR\tModal Specific Registers\tYes\r\n"
-            "06\tPAE\tPhysical Address Extensions\tYes\r\n"
-            "07\tMCE\tMachine Check Exception\tYes\r\n"
-            "08\tCX8\tCMPXCHG8B Instrunction\tYes\r\n"
-            "09\tAPIC\tAPIC on Chip\tYes\r\n"
-            "10\t\t\tNo\r\n"
-            "11\tSEP\tFast System Call\tYes\r\n"
-            "12\tMTRR\tMemory Type Range Registers\tYes\r\n"
-            "13\tPGE\tPTE Global Bit\tYes\r\n"
-            "14\tMCA\tMachine Check Arch.\tYes\r\n"
-            "15\tCMOV\tCond. Move/Cmp. Inst.\tYes\r\n"
-            "16\tPAT\tPage Attribute Table\tYes\r\n"
-            "17\tPSE36\t36-bit Page Size Extension\tYes\r\n"
-            "18\tPSN\tProcessor Serial Number\tNo\r\n"
-            "19\t\t\tNo\r\n"
-            "20\t\t\tNo\r\n"
-            "21\t\t\tNo\r\n"
-            "22\tMMX+\tMMX Extension Technology\tNo\r\n"
-            "23\tMMX\tMMX Technology\tYes\r\n"
-            "24\tFXSR\tFast Save and Restore\tYes\r\n"
-            "25\tSSE\tStreaming SIMD Extensions\tYes\r\n"
-            "26\tSSE-2\tStreaming SIMD-2 Extensions\tNo\r\n"
-            "27\t\t\tNo\r\n"
-            "28\t\t\tNo\r\n"
-            "29\tLM\tx86-64 Long Mode\tNo\r\n"
-            "30\t3DNow!+\t3DNow! Instruction Extension\tNo\r\n"
-            "31\t3DNow!\t3DNow! Instruction\tNo\r\n"
+            "<32 flag rows>\r\n"
             "\r\n[Disks]\r\n"
             " (A:)\t0.00\t0.00\t\t0000-0000\t2: Removable\t0\tfalse\tfalse\tfalse\tfalse\tfalse\tfalse\r\n"
             "Sys\xE9 (C:)\t4,096.00\t1,024.00\tNTFS\t1A2B-3C4D\t3: Fixed\t255\ttrue\ttrue\ttrue\ttrue\ttrue\tfalse\r\n"
