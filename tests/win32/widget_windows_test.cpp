@@ -19,7 +19,7 @@ std::string TipText(HWND tooltip, HWND tool) {
 }
 
 TEST_F(WidgetWindows, HintsBecomeTooltipsAndFollowTheirText) {
-  HWND tooltip = backend_->Tooltip();
+  HWND tooltip = backend_->Tips().Window();
   ASSERT_NE(tooltip, nullptr) << "the reset buttons have hints from the start";
   const LRESULT tools = SendMessageA(tooltip, TTM_GETTOOLCOUNT, 0, 0);
   EXPECT_EQ(TipText(tooltip, Hwnd(form_->RamResetMes_Spd)), "Reset mesure counter!");

@@ -7,20 +7,30 @@
 
 #include "widgets/components.hpp"
 #include "widgets/page_control.hpp"
+#include "widgets/win32/keys.hpp"
 #include "widgets/win32/peers.hpp"
 #include "widgets/win32/window_peer.hpp"
 
 namespace widgets::win32 {
 
-Backend::Backend(Application& app, HINSTANCE instance) : app_(app), instance_(instance) {
+namespace {
+
+int ScreenDpi() {
+  int dpi = 0;
+  if (HDC dc = GetDC(nullptr)) {
+    dpi = GetDeviceCaps(dc, LOGPIXELSY);
+    ReleaseDC(nullptr, dc);
+  }
+  return dpi > 0 ? dpi : 96;
+}
+
+}  // namespace
+
+Backend::Backend(Application& app, HINSTANCE instance)
+    : app_(app), instance_(instance), dpi_(ScreenDpi()), loop_(PreTranslate), tips_(instance, Scale(400)) {
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES | ICC_TAB_CLASSES |
                                            ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&icc);
-  if (HDC dc = GetDC(nullptr)) {
-    dpi_ = GetDeviceCaps(dc, LOGPIXELSY);
-    ReleaseDC(nullptr, dc);
-  }
-  if (dpi_ <= 0) dpi_ = 96;
   bigIcon_ = static_cast<HICON>(LoadImageA(instance_, "MAINICON", IMAGE_ICON, GetSystemMetrics(SM_CXICON),
                                            GetSystemMetrics(SM_CYICON), 0));
   smallIcon_ = static_cast<HICON>(LoadImageA(instance_, "MAINICON", IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
@@ -39,8 +49,6 @@ struct Backend::FormPeers {
   Form* form = nullptr;
   WindowPeer* formPeer = nullptr;
   std::vector<Entry> peers;  // in creation order
-  std::map<UINT_PTR, Timer*> timers;
-  UINT_PTR lastTimerId = 0;
 };
 
 Backend::~Backend() {
@@ -50,7 +58,6 @@ Backend::~Backend() {
     ReleaseRecord(*forms_.back());
     forms_.pop_back();
   }
-  if (tooltip_) DestroyWindow(tooltip_);
   if (measureDc_) DeleteDC(measureDc_);
   for (auto& [key, font] : fonts_) DeleteObject(font);
   for (auto& [color, brush] : brushes_) DeleteObject(brush);
@@ -108,7 +115,6 @@ void Backend::ComponentDestroyed(FormPeers& record, Peer* peer, Component& compo
     std::erase_if(forms_, [&](const auto& r) { return r.get() == &record; });
     return;
   }
-  std::erase_if(record.timers, [&](const auto& t) { return t.second == &component; });
   std::unique_ptr<Peer> gone;  // destroyed after the record is consistent again
   for (auto it = record.peers.begin(); it != record.peers.end(); ++it)
     if (it->peer.get() == peer) {
@@ -124,10 +130,9 @@ void Backend::ReleaseRecord(FormPeers& record) {
   // Destroying the top-level window destroys every window inside it once; the peers then go,
   // newest first, each freeing what it owns.
   for (auto& entry : record.peers)
-    if (auto* w = dynamic_cast<WindowPeer*>(entry.peer.get()); w && w->Hwnd()) DropHint(w->Hwnd());
+    if (auto* w = dynamic_cast<WindowPeer*>(entry.peer.get()); w && w->Hwnd()) tips_.Drop(w->Hwnd());
   if (record.formPeer && record.formPeer->Hwnd()) DestroyWindow(record.formPeer->Hwnd());
   if (main) mainForm_ = nullptr;  // after its window: the main window's end still ends the loop
-  record.timers.clear();
   while (!record.peers.empty()) {
     FormPeers::Entry entry = std::move(record.peers.back());
     record.peers.pop_back();
@@ -154,13 +159,11 @@ void Backend::Realize(Form& form) {
   HWND hwnd = raw->Hwnd();
   if (&form == mainForm_) app_.SetHandle(reinterpret_cast<WindowHandle>(hwnd));
 
-  // Components first: the lists show image lists, and the timer belongs to the form's window.
+  // Components first: the lists show image lists.
   for (Component* c : form.Components()) {
     if (c->GetPeer()) continue;  // already shown by another form
     if (auto* timer = dynamic_cast<Timer*>(c)) {
-      const UINT_PTR id = ++record.lastTimerId;
-      Adopt(record, *timer, MakeTimerPeer(*this, *timer, hwnd, id));
-      record.timers.emplace(id, timer);
+      Adopt(record, *timer, MakeTimerPeer(*this, *timer));
     } else if (auto* menu = dynamic_cast<PopupMenu*>(c)) {
       Adopt(record, *menu, MakeMenuPeer(*this, *menu));
     } else if (auto* images = dynamic_cast<ImageList*>(c)) {
@@ -207,7 +210,7 @@ void Backend::CreateChildren(FormPeers& record, Control& parent, HWND parentHwnd
         SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
       earlier.push_back(r);
     }
-    if (child->ShowHint() && !child->Hint().empty()) HintChanged(*raw);
+    if (child->ShowHint() && !child->Hint().empty()) tips_.HintChanged(*raw);
     CreateChildren(record, *child, raw->ChildParent());
     raw->ChildrenCreated();
   }
@@ -231,16 +234,6 @@ std::unique_ptr<WindowPeer> Backend::MakePeer(Control& control) {
     case ControlKind::BevelLine: return MakeBevelPeer(*this, control);
   }
   return nullptr;
-}
-
-void Backend::TimerFired(const Form& form, UINT_PTR id) {
-  FormPeers* record = RecordOf(form);
-  if (!record) return;
-  auto it = record->timers.find(id);
-  if (it == record->timers.end()) return;
-  // Ticked by another loop: the own loop's next tick is an interval from now.
-  if (auto* loop = dynamic_cast<LoopTimer*>(it->second->GetPeer())) loop->due = GetTickCount64() + loop->interval;
-  it->second->Tick();
 }
 
 void Backend::Show(Form& form) {
@@ -288,191 +281,17 @@ void Backend::RunModal(Form& form) {
   Show(form);
   MSG msg{};
   // The program is ending: leave the quit message for the main loop.
-  if (!Loop(msg, [&] { return !form.Modal() || form.GetModalResult() != mrNone || !IsWindow(hwnd); }))
+  if (!loop_.RunUntil(msg, [&] { return !form.Modal() || form.GetModalResult() != mrNone || !IsWindow(hwnd); }))
     PostQuitMessage(static_cast<int>(msg.wParam));
 }
 
 int Backend::Run() {
   MSG msg{};
-  Loop(msg, [] { return false; });
+  loop_.RunUntil(msg, [] { return false; });
   return static_cast<int>(msg.wParam);
 }
 
-void Backend::ProcessMessages() {
-  MSG msg{};
-  Pumped pumped;
-  while ((pumped = PumpOne(msg)) == Pumped::One) {
-  }
-  if (pumped == Pumped::Quit) PostQuitMessage(static_cast<int>(msg.wParam));  // leave it for the main loop
-}
-
-Backend::Pumped Backend::PumpOne(MSG& msg) {
-  OwnLoopRuns();
-  RunDueTimers();
-  if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) return Pumped::None;
-  if (msg.message == WM_QUIT) return Pumped::Quit;
-  if (!PreTranslate(msg)) {
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
-  return Pumped::One;
-}
-
-bool Backend::Loop(MSG& msg, const std::function<bool()>& done) {
-  while (!done()) {
-    switch (PumpOne(msg)) {
-      case Pumped::Quit:
-        return false;
-      case Pumped::One:
-        break;
-      case Pumped::None:
-        // Nothing waiting: sleep until input comes or the next tick is due. A tick needs no look
-        // at the queue; input needs one.
-        for (;;) {
-          const DWORD wait = RunDueTimers();
-          if (done()) return true;
-          if (MsgWaitForMultipleObjectsEx(0, nullptr, wait, QS_ALLINPUT, MWMO_INPUTAVAILABLE) != WAIT_TIMEOUT) break;
-        }
-        break;
-    }
-  }
-  return true;
-}
-
-void Backend::Schedule(LoopTimer& timer) {
-  timer.due = GetTickCount64() + timer.interval;
-  if (std::find(loopTimers_.begin(), loopTimers_.end(), &timer) == loopTimers_.end()) loopTimers_.push_back(&timer);
-  if (otherLoop_) timer.Arm(true);
-}
-
-void Backend::Unschedule(LoopTimer& timer) {
-  std::erase(loopTimers_, &timer);
-  timer.Arm(false);
-}
-
-void Backend::OtherLoopRuns() {
-  if (otherLoop_) return;
-  otherLoop_ = true;
-  for (LoopTimer* t : loopTimers_) t->Arm(true);
-}
-
-void Backend::OwnLoopRuns() {
-  if (!otherLoop_) return;
-  otherLoop_ = false;
-  for (LoopTimer* t : loopTimers_) t->Arm(false);
-}
-
-DWORD Backend::RunDueTimers() {
-  if (loopTimers_.empty()) return INFINITE;
-  // Only timers due when the pass starts tick, so none ticks twice and input is handled between
-  // passes however long a tick takes. A tick may stop, start or destroy timers (its own too): the
-  // list is walked by index, and one moved meanwhile waits for the next pass.
-  const ULONGLONG start = GetTickCount64();
-  ULONGLONG now = start;
-  for (size_t i = 0; i < loopTimers_.size(); ++i) {
-    LoopTimer* t = loopTimers_[i];
-    if (t->due > start) continue;
-    t->due += t->interval;
-    if (t->due <= now) t->due = now + t->interval;  // late: no ticks are made up
-    try {
-      t->Fire();
-    } catch (...) {
-      OutputDebugStringA("Orvane: a timer handler failed\n");
-    }
-    now = GetTickCount64();
-  }
-  ULONGLONG next = ~0ULL;
-  for (const LoopTimer* t : loopTimers_) next = std::min(next, t->due);
-  if (next == ~0ULL) return INFINITE;
-  return next <= now ? 0 : static_cast<DWORD>(std::min<ULONGLONG>(next - now, INFINITE - 1));
-}
-
-namespace {
-
-// The keys a form's key preview sees: those that make a character, Backspace, Enter and Esc
-// included; not the control characters of Ctrl+letter.
-bool IsCharacterKey(WPARAM c) { return c >= 32 || c == '\b' || c == '\r' || c == 27; }
-
-}  // namespace
-
-bool Backend::TakesInput(HWND hwnd) {
-  if (!hwnd || !IsWindowVisible(hwnd)) return false;  // visible: it and every window it lies in
-  for (HWND h = hwnd; h; h = (GetWindowLongA(h, GWL_STYLE) & WS_CHILD) ? GetParent(h) : nullptr)
-    if (!IsWindowEnabled(h)) return false;
-  return true;
-}
-
-HWND Backend::FocusHome(HWND gone) {
-  HWND root = GetAncestor(gone, GA_ROOT);
-  WindowPeer* peer = WindowPeer::FromHwnd(gone);
-  for (Control* c = peer && !peer->Detached() ? &peer->Model() : nullptr; c; c = c->Parent())
-    if (c->Kind() == ControlKind::PageControl)
-      if (HWND strip = HandleOf(*c); TakesInput(strip)) return strip;
-  HWND first = root ? GetNextDlgTabItem(root, nullptr, FALSE) : nullptr;
-  return first && first != gone && !IsChild(gone, first) && TakesInput(first) ? first : root;
-}
-
-void Backend::FocusLeaves(HWND gone) {
-  if (!(GetWindowLongA(gone, GWL_STYLE) & WS_CHILD)) return;  // a form: activation moves the focus
-  HWND focus = GetFocus();
-  // Disabling a window drops the focus it held: then no window of the active form has it.
-  const bool lost = focus ? focus == gone || IsChild(gone, focus) : GetActiveWindow() == GetAncestor(gone, GA_ROOT);
-  if (lost)
-    if (HWND home = FocusHome(gone)) SetFocus(home);
-}
-
-bool Backend::PreTranslate(MSG& msg) {
-  // Only keys are pre-translated: timer, paint and mouse messages go straight to their window, as
-  // in a hand-written loop, and cost no look-ups on every tick.
-  if (msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST) return false;
-  HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
-  auto* peer = dynamic_cast<FormPeerBase*>(WindowPeer::FromHwnd(root));
-  if (!peer || peer->Detached()) return false;
-  // A form that is hidden, or disabled under a modal one, takes no keys: its short-cuts, page keys
-  // and dialog keys wait, and what is posted to it is dispatched as it is.
-  if (!TakesInput(root)) return false;
-  Form& form = peer->GetForm();
-  if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB && GetKeyState(VK_CONTROL) < 0 &&
-      CyclePages(msg.hwnd, GetKeyState(VK_SHIFT) >= 0))
-    return true;
-  if (form.KeyPreview() && form.OnKeyPress) {
-    if (msg.message == WM_CHAR && IsCharacterKey(msg.wParam)) {
-      char key = static_cast<char>(msg.wParam);
-      form.KeyPress(key);
-      if (key == 0 || !IsWindow(msg.hwnd)) return true;
-      msg.wParam = static_cast<unsigned char>(key);
-    } else if (msg.message == WM_KEYDOWN && (msg.wParam == VK_ESCAPE || msg.wParam == VK_RETURN)) {
-      // The dialog keys below take Esc and Enter at the key-down, so no character would follow;
-      // make it now, for the form to see after the key's own action.
-      TranslateMessage(&msg);
-    }
-  }
-  if (peer->TranslateAccelerator(msg)) return true;
-  // The dialog keys look for a mnemonic by walking the shown controls from the message's window
-  // round to it again: from a window inside a hidden or disabled one they would never get back.
-  if (!TakesInput(msg.hwnd)) return false;
-  return IsDialogMessageA(root, &msg) != 0;
-}
-
-// Ctrl+Tab (Shift: backwards) on a page control's tab strip or inside one of its pages shows the
-// next page; the focus goes to the strip, since the page it was on is hidden now.
-bool Backend::CyclePages(HWND focus, bool forward) {
-  for (HWND h = focus; h; h = GetParent(h)) {
-    WindowPeer* peer = WindowPeer::FromHwnd(h);
-    if (!peer || peer->Detached()) continue;
-    Control& c = peer->Model();
-    if (c.Kind() == ControlKind::Form) return false;
-    Control* pages = c.Kind() == ControlKind::PageControl ? &c
-                     : (c.Kind() == ControlKind::TabSheet && c.Parent() && c.Parent()->Kind() == ControlKind::PageControl)
-                         ? c.Parent()
-                         : nullptr;
-    if (!pages) continue;
-    static_cast<PageControl*>(pages)->SelectNextPage(forward);
-    if (HWND strip = HandleOf(*pages)) SetFocus(strip);
-    return true;
-  }
-  return false;
-}
+void Backend::ProcessMessages() { loop_.ProcessMessages(); }
 
 void Backend::MainWindowDestroyed() { PostQuitMessage(0); }
 
@@ -513,57 +332,6 @@ HBRUSH Backend::BrushFor(Color c) {
   return brush;
 }
 
-void Backend::DropHint(HWND hwnd) {
-  if (!tooltip_ || !tipped_.count(hwnd)) return;
-  TOOLINFOA ti{};
-  ti.cbSize = TTTOOLINFOA_V1_SIZE;
-  ti.hwnd = GetParent(hwnd);
-  ti.uId = reinterpret_cast<UINT_PTR>(hwnd);
-  SendMessageA(tooltip_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
-  tipped_.erase(hwnd);
-}
-
-void Backend::RelayToTooltip(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (!tooltip_ || !tipped_.count(hwnd)) return;
-  const DWORD pos = GetMessagePos();
-  MSG m{hwnd, msg, wp, lp, static_cast<DWORD>(GetMessageTime()), {GET_X_LPARAM(pos), GET_Y_LPARAM(pos)}};
-  SendMessageA(tooltip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&m));
-}
-
-void Backend::HintChanged(WindowPeer& peer) {
-  Control& c = peer.Model();
-  HWND hwnd = peer.Hwnd();
-  if (!hwnd) return;
-  if (!tooltip_) {
-    tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
-                               instance_, nullptr);
-    // A width limit turns on line breaks at "\r\n" in the texts.
-    SendMessageA(tooltip_, TTM_SETMAXTIPWIDTH, 0, Scale(400));
-  }
-  TOOLINFOA ti{};
-  ti.cbSize = TTTOOLINFOA_V1_SIZE;
-  ti.uFlags = TTF_IDISHWND;  // the peer relays the mouse (RelayToTooltip): no subclass per tool
-  ti.hwnd = GetParent(hwnd);
-  ti.uId = reinterpret_cast<UINT_PTR>(hwnd);
-  ti.hinst = instance_;
-  ti.lpszText = const_cast<char*>(c.Hint().c_str());
-  const bool want = c.ShowHint() && !c.Hint().empty();
-  const bool has = tipped_.count(hwnd) != 0;
-  if (want && !has) {
-    SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
-    tipped_.insert(hwnd);
-  } else if (want) {
-    SendMessageA(tooltip_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&ti));
-  } else if (has) {
-    SendMessageA(tooltip_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
-    tipped_.erase(hwnd);
-  }
-}
-
-}  // namespace widgets::win32
-
-namespace widgets::win32 {
 
 void Backend::ScreenCursorChanged() {
   const Cursor c = app_.ScreenCursor();

@@ -2,41 +2,20 @@
 // The Win32 backend: makes every widget a real window and keeps it in step with the widget.
 #include <windows.h>
 
-#include <functional>
 #include <map>
 #include <memory>
-#include <set>
 #include <string>
 #include <tuple>
 #include <vector>
 
 #include "widgets/application.hpp"
 #include "widgets/form.hpp"
-
-namespace widgets {
-class Timer;
-}
+#include "widgets/win32/message_loop.hpp"
+#include "widgets/win32/tooltips.hpp"
 
 namespace widgets::win32 {
 
 class WindowPeer;
-
-// A timer the message loop runs: the loop waits for input or the next due tick, whichever comes
-// first, and ticks from there. Under Wine that is one wait per tick, where a WM_TIMER costs a
-// fetch of the message, a wait and a second fetch. While another loop pumps the messages (a
-// menu, a message box, the system's move and size loop) the timer runs as a WM_TIMER of its
-// window instead, so the ticks go on.
-class LoopTimer {
- public:
-  virtual ~LoopTimer() = default;
-  // One tick.
-  virtual void Fire() = 0;
-  // Runs the timer as a WM_TIMER of its window, or stops that.
-  virtual void Arm(bool on) = 0;
-
-  unsigned interval = 0;  // ms
-  ULONGLONG due = 0;      // GetTickCount64 of the next tick
-};
 
 // The backend keeps the peers of each form apart. Every peer is tied to its component by a free
 // notification: a component destroyed before the backend takes its peer, its window and the
@@ -85,12 +64,9 @@ class Backend : public ApplicationPeer {
   // numbers outside the table give nullptr. Shared handles: never freed.
   HCURSOR CursorHandle(Cursor c) const;
 
-  // The tooltip window that shows the controls' hints (nullptr until a control has one).
-  HWND Tooltip() const { return tooltip_; }
-  // Adds, updates or removes the control's tooltip after its hint or ShowHint changed.
-  void HintChanged(WindowPeer& peer);
-  // Hands a mouse message of the window to the tooltip, if the window has a tool there.
-  void RelayToTooltip(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  // The scheduler and the tooltip of the hints.
+  MessageLoop& Loop() { return loop_; }
+  Tooltips& Tips() { return tips_; }
 
   // ApplicationPeer
   void ScreenCursorChanged() override;
@@ -98,32 +74,8 @@ class Backend : public ApplicationPeer {
   void ShowForm(Form& form) override { Show(form); }
   void RunModal(Form& form) override;
 
-  // A WM_TIMER of a form's window: ticks that form's timer component with that id.
-  void TimerFired(const Form& form, UINT_PTR id);
-  // Lets the loop run the timer, its first tick an interval from now; again from now if it runs.
-  void Schedule(LoopTimer& timer);
-  void Unschedule(LoopTimer& timer);
-  // Another loop pumps the messages from now until this backend's loop runs again: the timers
-  // run as WM_TIMER meanwhile.
-  void OtherLoopRuns();
-
   // Called by the main form's peer when its window is destroyed.
   void MainWindowDestroyed();
-  // Handles one message the way the active form wants it: key preview, Ctrl+Tab on a page
-  // control, the form's short-cuts, then the dialog keys (Tab, Esc, Enter, mnemonics). True when
-  // the message has been dealt with.
-  bool PreTranslate(MSG& msg);
-  // Whether the window can take keyboard input: it is shown, and it and the windows it lies in
-  // are enabled.
-  static bool TakesInput(HWND hwnd);
-  // Where the focus goes when the window that held it, or one it lies in, is hidden or disabled:
-  // the tab strip of the page control it lies in, else the form's first tab stop, else the form.
-  HWND FocusHome(HWND gone);
-  // Called when a child window has been hidden or disabled: moves the focus home if that window
-  // held it (or had it dropped).
-  void FocusLeaves(HWND gone);
-  // Removes the window's tool from the tooltip (its window is going away).
-  void DropHint(HWND hwnd);
 
   // Registers a window class once; returns its name.
   const char* EnsureClass(const std::string& name, UINT style, HBRUSH background, HICON icon, HICON smallIcon);
@@ -139,32 +91,20 @@ class Backend : public ApplicationPeer {
   // Fills the application's table of screen cursors (cursors.cpp).
   void LoadScreenCursors();
   std::unique_ptr<WindowPeer> MakePeer(Control& control);
-  bool CyclePages(HWND focus, bool forward);
-  // Handles one waiting message, if any; Quit leaves WM_QUIT in msg.
-  enum class Pumped { One, None, Quit };
-  Pumped PumpOne(MSG& msg);
-  // Handles messages and ticks until done() holds or WM_QUIT comes (false, WM_QUIT in msg).
-  bool Loop(MSG& msg, const std::function<bool()>& done);
-  // Runs the ticks that are due, each timer at most once; returns the ms until the next is due.
-  DWORD RunDueTimers();
-  // This backend's loop runs again: the timers stop coming as WM_TIMER.
-  void OwnLoopRuns();
 
   Application& app_;
   HINSTANCE instance_;
   int dpi_ = 96;
   HICON bigIcon_ = nullptr;
-  HWND tooltip_ = nullptr;
   HDC measureDc_ = nullptr;
-  std::set<HWND> tipped_;  // windows that have a tool in tooltip_
   HICON smallIcon_ = nullptr;
   Form* mainForm_ = nullptr;
   std::vector<std::unique_ptr<FormPeers>> forms_;
   std::map<std::tuple<std::string, int, int>, HFONT> fonts_;
   std::map<Color, HBRUSH> brushes_;
   std::vector<std::string> classes_;
-  std::vector<LoopTimer*> loopTimers_;
-  bool otherLoop_ = false;  // the timers are armed as WM_TIMER
+  MessageLoop loop_;
+  Tooltips tips_;
 };
 
 }  // namespace widgets::win32

@@ -1,4 +1,4 @@
-// The non-visual parts of a form: its timer (a Windows timer of the form's window) and its popup
+// The non-visual parts of a form: its timer (run by the scheduler) and its popup
 // menu (a real menu and the short-cut table that goes with it).
 #include <memory>
 #include <string>
@@ -10,47 +10,34 @@
 namespace widgets::win32 {
 namespace {
 
+// A timer the scheduler runs (message_loop.hpp).
 class TimerPeer : public ComponentPeer, public LoopTimer {
  public:
-  TimerPeer(Backend& backend, Timer& timer, HWND owner, UINT_PTR id)
-      : backend_(backend), timer_(timer), owner_(owner), id_(id) {
+  TimerPeer(Backend& backend, Timer& timer) : loop_(backend.Loop()), timer_(timer) {
     timer_.AttachPeer(this);
     Restart();
   }
   ~TimerPeer() override {
     if (!detached_ && timer_.GetPeer() == this) timer_.AttachPeer(nullptr);
-    backend_.Unschedule(*this);
+    loop_.Unschedule(*this);
   }
   void Changed(Prop what) override {
     if (what == Prop::Interval || what == Prop::Enabled) Restart();
   }
   void Fire() override { timer_.Tick(); }
-  void Arm(bool on) override {
-    if (on == armed_) return;
-    armed_ = on;
-    if (!IsWindow(owner_)) return;
-    if (on)
-      SetTimer(owner_, id_, interval, nullptr);
-    else
-      KillTimer(owner_, id_);
-  }
 
  private:
   // A new interval counts afresh from now.
   void Restart() {
-    Arm(false);
     interval = timer_.Interval();
     if (timer_.Enabled() && interval > 0)
-      backend_.Schedule(*this);
+      loop_.Schedule(*this);
     else
-      backend_.Unschedule(*this);
+      loop_.Unschedule(*this);
   }
 
-  Backend& backend_;
+  MessageLoop& loop_;
   Timer& timer_;
-  HWND owner_;
-  UINT_PTR id_;
-  bool armed_ = false;
 };
 
 std::string ShortCutText(const ShortCut& sc) {
@@ -91,7 +78,6 @@ class MenuPeer : public MenuPeerBase {
     if (hwnd) SetForegroundWindow(hwnd);
     const UINT button = menu_.GetTrackButton() == TrackButton::Left ? TPM_LEFTBUTTON : TPM_RIGHTBUTTON;
     const std::shared_ptr<bool> alive = alive_;  // a handler may destroy the menu meanwhile
-    backend_.OtherLoopRuns();  // the menu's own loop pumps the messages until it closes
     const UINT cmd = TrackPopupMenu(handle_, TPM_RETURNCMD | TPM_LEFTALIGN | button, x, y, 0, hwnd, nullptr);
     if (hwnd) PostMessageA(hwnd, WM_NULL, 0, 0);
     if (*alive && !detached_ && cmd >= kFirstCommand) menu_.ClickItem(static_cast<int>(cmd - kFirstCommand));
@@ -138,8 +124,8 @@ class MenuPeer : public MenuPeerBase {
 
 }  // namespace
 
-std::unique_ptr<ComponentPeer> MakeTimerPeer(Backend& backend, Timer& timer, HWND owner, UINT_PTR id) {
-  return std::make_unique<TimerPeer>(backend, timer, owner, id);
+std::unique_ptr<ComponentPeer> MakeTimerPeer(Backend& backend, Timer& timer) {
+  return std::make_unique<TimerPeer>(backend, timer);
 }
 
 std::unique_ptr<MenuPeerBase> MakeMenuPeer(Backend& backend, PopupMenu& menu) {

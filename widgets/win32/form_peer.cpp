@@ -5,6 +5,7 @@
 #include "widgets/button.hpp"
 #include "widgets/components.hpp"
 #include "widgets/win32/backend.hpp"
+#include "widgets/win32/keys.hpp"
 #include "widgets/win32/peers.hpp"
 
 namespace widgets::win32 {
@@ -98,14 +99,6 @@ class FormWindow : public FormPeerBase {
           return true;
         }
         break;
-      case WM_TIMER:
-        backend_.TimerFired(form_, wp);
-        return true;
-      case WM_ENTERMENULOOP:  // the system menu, a menu or a message box the window owns, or
-      case WM_ENTERIDLE:      // the system's move and size loop: that loop pumps the messages
-      case WM_ENTERSIZEMOVE:
-        backend_.OtherLoopRuns();
-        return false;
       case WM_SETTINGCHANGE:  // the area name, if any, is a string of at most a few dozen characters
         form_.SettingChange(lp ? std::string_view(reinterpret_cast<const char*>(lp),
                                                   strnlen(reinterpret_cast<const char*>(lp), 64))
@@ -121,7 +114,7 @@ class FormWindow : public FormPeerBase {
           if (focus && IsChild(hwnd_, focus)) lastFocus_ = focus;
         } else if (lastFocus_ && IsWindow(lastFocus_)) {
           // It may have been hidden or disabled while the window was not active.
-          SetFocus(Backend::TakesInput(lastFocus_) ? lastFocus_ : backend_.FocusHome(lastFocus_));
+          SetFocus(TakesInput(lastFocus_) ? lastFocus_ : FocusHome(lastFocus_));
           return true;
         }
         break;

@@ -58,7 +58,7 @@ std::unique_ptr<WindowPeer> MakeComboBoxPeer(Backend& backend, Control& control)
 std::unique_ptr<WindowPeer> MakeListViewPeer(Backend& backend, Control& control);
 std::unique_ptr<WindowPeer> MakeTrackBarPeer(Backend& backend, Control& control);
 
-std::unique_ptr<ComponentPeer> MakeTimerPeer(Backend& backend, Timer& timer, HWND owner, UINT_PTR id);
+std::unique_ptr<ComponentPeer> MakeTimerPeer(Backend& backend, Timer& timer);
 std::unique_ptr<MenuPeerBase> MakeMenuPeer(Backend& backend, PopupMenu& menu);
 std::unique_ptr<ImageListPeerBase> MakeImageListPeer(Backend& backend, ImageList& list);
 

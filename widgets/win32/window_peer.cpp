@@ -6,6 +6,7 @@
 #include <unordered_map>
 
 #include "widgets/win32/backend.hpp"
+#include "widgets/win32/keys.hpp"
 
 namespace widgets::win32 {
 namespace {
@@ -36,7 +37,7 @@ WindowPeer::~WindowPeer() {
   detached_ = true;
   if (!hwnd_) return;
   HWND hwnd = hwnd_;
-  backend_.DropHint(hwnd);
+  backend_.Tips().Drop(hwnd);
   DestroyWindow(hwnd);  // its WM_NCDESTROY clears hwnd_, the property and the subclass
   if (hwnd_) {          // not destroyed (another thread's window): at least forget it
     if (auto it = Peers().find(hwnd); it != Peers().end() && it->second == this) Peers().erase(it);
@@ -111,7 +112,7 @@ void WindowPeer::Changed(Prop what) {
       break;
     case Prop::Hint:
     case Prop::ShowHint:
-      backend_.HintChanged(*this);
+      backend_.Tips().HintChanged(*this);
       break;
     default:
       break;
@@ -210,13 +211,13 @@ LRESULT WindowPeer::Dispatch(UINT msg, WPARAM wp, LPARAM lp, bool ownClass) {
   bool handled = false;
   try {
     if (!detached_) {
-      if (msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST) backend_.RelayToTooltip(hwnd, msg, wp, lp);
+      if (msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST) backend_.Tips().Relay(hwnd, msg, wp, lp);
       handled = HandleMessage(msg, wp, lp, result);
       // The focus never rests on a hidden or disabled control, however it came to be hidden. The
       // system may move it only off the window hidden itself (Wine does), not off one inside it.
       if ((msg == WM_WINDOWPOSCHANGED && (reinterpret_cast<const WINDOWPOS*>(lp)->flags & SWP_HIDEWINDOW)) ||
           (msg == WM_ENABLE && !wp))
-        backend_.FocusLeaves(hwnd);
+        FocusLeaves(hwnd);
     }
   } catch (...) {
     // Nothing may cross back into Windows; the message gets its default processing instead.
