@@ -27,7 +27,7 @@ int ScreenDpi() {
 }  // namespace
 
 Backend::Backend(Application& app, HINSTANCE instance)
-    : app_(app), instance_(instance), dpi_(ScreenDpi()), loop_(PreTranslate), tips_(instance, Scale(400)) {
+    : app_(app), instance_(instance), dpi_(ScreenDpi()), gdi_(dpi_), loop_(PreTranslate), tips_(instance, Scale(400)) {
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES | ICC_TAB_CLASSES |
                                            ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&icc);
@@ -58,9 +58,6 @@ Backend::~Backend() {
     ReleaseRecord(*forms_.back());
     forms_.pop_back();
   }
-  if (measureDc_) DeleteDC(measureDc_);
-  for (auto& [key, font] : fonts_) DeleteObject(font);
-  for (auto& [color, brush] : brushes_) DeleteObject(brush);
   for (const auto& cls : classes_) UnregisterClassA(cls.c_str(), instance_);
   if (app_.Icon() == reinterpret_cast<IconHandle>(bigIcon_)) app_.SetIcon(0);
   if (bigIcon_) DestroyIcon(bigIcon_);
@@ -296,42 +293,6 @@ void Backend::ProcessMessages() { loop_.ProcessMessages(); }
 void Backend::MainWindowDestroyed() { PostQuitMessage(0); }
 
 HWND Backend::HandleOf(const Component& c) const { return reinterpret_cast<HWND>(c.Handle()); }
-
-HFONT Backend::FontFor(const Font& f) {
-  if (f.handle) return reinterpret_cast<HFONT>(f.handle->Handle());
-  const auto key = std::make_tuple(f.name, f.height, static_cast<int>(f.style));
-  if (auto it = fonts_.find(key); it != fonts_.end()) return it->second;
-  HFONT font = CreateFontA(Scale(f.height), 0, 0, 0, (f.style & fsBold) ? FW_BOLD : FW_NORMAL,
-                           (f.style & fsItalic) != 0, (f.style & fsUnderline) != 0, FALSE, DEFAULT_CHARSET,
-                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                           f.name.c_str());
-  fonts_.emplace(key, font);
-  return font;
-}
-
-SIZE Backend::TextSize(const Font& f, const std::string& text) {
-  if (!measureDc_) measureDc_ = CreateCompatibleDC(nullptr);
-  RECT r{0, 0, 0, 0};
-  if (measureDc_) {
-    HGDIOBJ old = SelectObject(measureDc_, FontFor(f));
-    DrawTextA(measureDc_, text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_SINGLELINE | DT_LEFT);
-    SelectObject(measureDc_, old);
-  }
-  return SIZE{r.right - r.left, r.bottom - r.top};
-}
-
-COLORREF Backend::ToColorRef(Color c) {
-  return IsSystemColor(c) ? GetSysColor(static_cast<int>(c & 0xFF)) : static_cast<COLORREF>(c & 0xFFFFFF);
-}
-
-HBRUSH Backend::BrushFor(Color c) {
-  if (IsSystemColor(c)) return GetSysColorBrush(static_cast<int>(c & 0xFF));  // shared, never deleted
-  if (auto it = brushes_.find(c); it != brushes_.end()) return it->second;
-  HBRUSH brush = CreateSolidBrush(ToColorRef(c));
-  brushes_.emplace(c, brush);
-  return brush;
-}
-
 
 void Backend::ScreenCursorChanged() {
   const Cursor c = app_.ScreenCursor();

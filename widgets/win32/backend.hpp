@@ -2,14 +2,13 @@
 // The Win32 backend: makes every widget a real window and keeps it in step with the widget.
 #include <windows.h>
 
-#include <map>
 #include <memory>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "widgets/application.hpp"
 #include "widgets/form.hpp"
+#include "widgets/win32/gdi_cache.hpp"
 #include "widgets/win32/message_loop.hpp"
 #include "widgets/win32/tooltips.hpp"
 
@@ -51,15 +50,8 @@ class Backend : public ApplicationPeer {
   int Dpi() const { return dpi_; }
   int Scale(int px) const { return MulDiv(px, dpi_, 96); }
 
-  // The font to draw f with: its handed-over handle (owned by the Font), else one made from the
-  // description and scaled to the screen, which the backend owns until it is destroyed.
-  HFONT FontFor(const Font& f);
-  // The size of a one-line text in the font as a static control shows it ('&' marks a mnemonic),
-  // measured on a memory DC of the backend's: no window DC to get and release.
-  SIZE TextSize(const Font& f, const std::string& text);
-  // A solid brush of the colour; owned by the backend.
-  HBRUSH BrushFor(Color c);
-  static COLORREF ToColorRef(Color c);
+  // The fonts and brushes the controls draw with.
+  GdiCache& Gdi() { return gdi_; }
   // The screen cursor of the number from the application's table (cursors.cpp); crNone and
   // numbers outside the table give nullptr. Shared handles: never freed.
   HCURSOR CursorHandle(Cursor c) const;
@@ -96,12 +88,10 @@ class Backend : public ApplicationPeer {
   HINSTANCE instance_;
   int dpi_ = 96;
   HICON bigIcon_ = nullptr;
-  HDC measureDc_ = nullptr;
   HICON smallIcon_ = nullptr;
   Form* mainForm_ = nullptr;
   std::vector<std::unique_ptr<FormPeers>> forms_;
-  std::map<std::tuple<std::string, int, int>, HFONT> fonts_;
-  std::map<Color, HBRUSH> brushes_;
+  GdiCache gdi_;
   std::vector<std::string> classes_;
   MessageLoop loop_;
   Tooltips tips_;

@@ -79,7 +79,7 @@ class FormWindow : public FormPeerBase {
       case WM_ERASEBKGND: {
         RECT rc;
         GetClientRect(hwnd_, &rc);
-        FillRect(reinterpret_cast<HDC>(wp), &rc, backend_.BrushFor(form_.GetColor()));
+        FillRect(reinterpret_cast<HDC>(wp), &rc, backend_.Gdi().BrushFor(form_.GetColor()));
         result = 1;
         return true;
       }

@@ -84,9 +84,9 @@ class ListViewWindow : public WindowPeer {
   }
 
   void SyncColours() {
-    SendMessageA(hwnd_, LVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(Backend::ToColorRef(control_.GetFont().color)));
-    SendMessageA(hwnd_, LVM_SETBKCOLOR, 0, static_cast<LPARAM>(Backend::ToColorRef(control_.GetColor())));
-    SendMessageA(hwnd_, LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(Backend::ToColorRef(control_.GetColor())));
+    SendMessageA(hwnd_, LVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(GdiCache::ToColorRef(control_.GetFont().color)));
+    SendMessageA(hwnd_, LVM_SETBKCOLOR, 0, static_cast<LPARAM>(GdiCache::ToColorRef(control_.GetColor())));
+    SendMessageA(hwnd_, LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(GdiCache::ToColorRef(control_.GetColor())));
   }
 
   void SyncColumns() {

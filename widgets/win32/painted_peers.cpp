@@ -81,13 +81,13 @@ class PaintedPeer : public WindowPeer {
   // nothing is ever seen half drawn.
   virtual void Paint(HDC dc, RECT rc) = 0;
 
-  void Fill(HDC dc, const RECT& rc) { FillRect(dc, &rc, backend_.BrushFor(control_.GetColor())); }
+  void Fill(HDC dc, const RECT& rc) { FillRect(dc, &rc, backend_.Gdi().BrushFor(control_.GetColor())); }
 
   // Selects the control's font and colours into dc (a paint DC starts with the defaults).
   void UseLook(HDC dc) {
-    SelectObject(dc, backend_.FontFor(control_.GetFont()));
-    SetTextColor(dc, Backend::ToColorRef(control_.Enabled() ? control_.GetFont().color : SystemColor(COLOR_GRAYTEXT)));
-    SetBkColor(dc, Backend::ToColorRef(control_.GetColor()));
+    SelectObject(dc, backend_.Gdi().FontFor(control_.GetFont()));
+    SetTextColor(dc, GdiCache::ToColorRef(control_.Enabled() ? control_.GetFont().color : SystemColor(COLOR_GRAYTEXT)));
+    SetBkColor(dc, GdiCache::ToColorRef(control_.GetColor()));
   }
 
   // The background of box and the caption in one call. The caption lies between left and right,

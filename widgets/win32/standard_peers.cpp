@@ -152,7 +152,7 @@ class LabelWindow : public WindowPeer {
   }
 
   SIZE FittedSize() {
-    return SIZE{backend_.TextSize(control_.GetFont(), control_.Caption()).cx, backend_.Scale(control_.Bounds().height)};
+    return SIZE{backend_.Gdi().TextSize(control_.GetFont(), control_.Caption()).cx, backend_.Scale(control_.Bounds().height)};
   }
 
   // An auto-sized label is as wide as its text; a fixed one keeps its bounds.
@@ -292,19 +292,19 @@ class SpeedButtonWindow : public WindowPeer {
 
   void Draw(HDC dc, RECT rc, bool held) {
     const auto& b = static_cast<const SpeedButton&>(control_);
-    FillRect(dc, &rc, backend_.BrushFor(control_.GetColor()));
+    FillRect(dc, &rc, backend_.Gdi().BrushFor(control_.GetColor()));
     const bool pressed = b.Down() || held;
     if (pressed)
       DrawEdge(dc, &rc, BDR_SUNKENOUTER, BF_RECT);
     else if ((hot_ && b.Enabled()) || !b.Flat())
       DrawEdge(dc, &rc, BDR_RAISEDINNER, BF_RECT);
     if (pressed) OffsetRect(&rc, 1, 1);
-    HGDIOBJ oldFont = SelectObject(dc, backend_.FontFor(control_.GetFont()));
+    HGDIOBJ oldFont = SelectObject(dc, backend_.Gdi().FontFor(control_.GetFont()));
     SetBkMode(dc, TRANSPARENT);
     const UINT format = DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX;
     const int n = static_cast<int>(control_.Caption().size());
     if (b.Enabled()) {
-      SetTextColor(dc, Backend::ToColorRef(control_.GetFont().color));
+      SetTextColor(dc, GdiCache::ToColorRef(control_.GetFont().color));
       DrawTextA(dc, control_.Caption().c_str(), n, &rc, format);
     } else {  // engraved grey, as disabled flat buttons look
       RECT shadow = rc;

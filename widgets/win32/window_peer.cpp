@@ -73,7 +73,7 @@ void WindowPeer::Adopt(HWND hwnd) {
   if (!hwnd_) return;
   Peers()[hwnd_] = this;
   control_.AttachPeer(this);
-  SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(backend_.FontFor(control_.GetFont())), FALSE);
+  SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(backend_.Gdi().FontFor(control_.GetFont())), FALSE);
 }
 
 void WindowPeer::Subclass() {
@@ -104,7 +104,7 @@ void WindowPeer::Changed(Prop what) {
       EnableWindow(hwnd_, control_.Enabled());
       break;
     case Prop::Font:
-      SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(backend_.FontFor(control_.GetFont())), FALSE);
+      SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(backend_.Gdi().FontFor(control_.GetFont())), FALSE);
       InvalidateRect(hwnd_, nullptr, TRUE);
       break;
     case Prop::Color:
@@ -131,9 +131,9 @@ bool WindowPeer::OnReflected(UINT msg, WPARAM wp, LPARAM, LRESULT& result) {
 }
 
 LRESULT WindowPeer::ColorStatic(HDC dc) {
-  SetTextColor(dc, Backend::ToColorRef(control_.Enabled() ? control_.GetFont().color : SystemColor(COLOR_GRAYTEXT)));
-  SetBkColor(dc, Backend::ToColorRef(control_.GetColor()));
-  return reinterpret_cast<LRESULT>(backend_.BrushFor(control_.GetColor()));
+  SetTextColor(dc, GdiCache::ToColorRef(control_.Enabled() ? control_.GetFont().color : SystemColor(COLOR_GRAYTEXT)));
+  SetBkColor(dc, GdiCache::ToColorRef(control_.GetColor()));
+  return reinterpret_cast<LRESULT>(backend_.Gdi().BrushFor(control_.GetColor()));
 }
 
 bool WindowPeer::Reflect(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
