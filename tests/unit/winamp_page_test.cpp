@@ -1,3 +1,4 @@
+#include <functional>
 #include <limits>
 
 #include "tests/unit/orvane_fixture.hpp"
@@ -253,6 +254,53 @@ TEST_F(WinampPage, AnUnansweredQuestionEndsTheUpdateWithTheErrorCaption) {
   Update();
   EXPECT_EQ(f.Song_Panel.Caption(), "Artist - Title ");
   EXPECT_EQ(f.Winamp_GrpBox.Caption(), "Error occured!") << "the error mark stays";
+}
+
+// A question that timed out closes the gate on that window for exactly a second, whoever asked it
+// (an update, a transport click, a seek's length or its jump); meanwhile the page keeps what it
+// shows and nothing is sent; another window (the player started again) is asked at once.
+TEST_F(WinampPage, AHungPlayerIsLeftAloneForOneSecondWhoeverMetTheTimeOut) {
+  std::uint64_t& now = fake::Fake().clock.tickCount;
+  Update();
+  Sent();
+  const std::string shown = f.SongPos_Panel.Caption();
+  const struct {
+    const char* who;
+    int answers;  // before the hang: the time-out comes at the next question
+    std::function<void()> ask;
+  } closers[] = {
+      {"update", 2, [&] { f.TFormOrvane::UpdateWinampPage(); }},
+      {"click", 0, [&] { f.Next_SpdBtn.MouseDown(widgets::MouseButton::Left, 0, 0, 0); }},
+      {"seek's length", 0, [&] { f.Winamp_TrackBar.SetPosition(300); }},
+      {"seek's jump", 1, [&] { f.Winamp_TrackBar.SetPosition(600); }},
+  };
+  for (const auto& c : closers) {
+    now += 5000;
+    player().answersBeforeHang = c.answers;
+    c.ask();
+    EXPECT_EQ(Sent().size(), static_cast<size_t>(c.answers) + 1) << c.who;
+    player().answersBeforeHang = -1;  // answering again, but left alone until the second is over
+    now += 999;
+    f.TFormOrvane::UpdateWinampPage();
+    f.Next_SpdBtn.MouseDown(widgets::MouseButton::Left, 0, 0, 0);
+    f.Winamp_TrackBar.SetPosition(900);
+    EXPECT_TRUE(Sent().empty()) << c.who << ": asked within the second";
+    EXPECT_TRUE(f.Winamp_Sheet.Visible()) << c.who;
+    EXPECT_EQ(f.SongPos_Panel.Caption(), shown) << c.who << ": the page keeps its contents";
+    now += 1;
+    f.TFormOrvane::UpdateWinampPage();
+    EXPECT_EQ(Sent().size(), 8u) << c.who << ": asked again after a second";
+  }
+  // A player that quits and comes back within the second is another window: asked at once.
+  now += 5000;
+  player().answersBeforeHang = 0;
+  f.TFormOrvane::UpdateWinampPage();
+  Sent();
+  player().answersBeforeHang = -1;
+  player().handle += 2;
+  now += 10;
+  f.TFormOrvane::UpdateWinampPage();
+  EXPECT_EQ(Sent().size(), 8u);
 }
 
 }  // namespace
