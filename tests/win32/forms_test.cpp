@@ -1,7 +1,6 @@
 // Forms and their peers may be destroyed in either order; second forms, modal ones included, come
 // and go while the main window runs, and leave nothing behind.
 #include <cstdio>
-#include <functional>
 #include <stdexcept>
 
 #include "tests/win32/handle_counts.hpp"
@@ -319,44 +318,6 @@ TEST_F(SecondForms, APopupMenuPopsUpForAnyWindowAndRunsTheItemOnceClosed) {
   for (UINT vk : {VK_DOWN, VK_DOWN, VK_RETURN}) PostKey(main_, vk);
   dlg.menu.Popup(200, 200, reinterpret_cast<widgets::WindowHandle>(main_));
   EXPECT_EQ(dlg.log, (std::vector<std::string>{"popup", "paste"}));
-  Pump(app_);
-  backend_->Release(dlg);
-}
-
-// Another loop of the system's may pump the messages: a menu's (here owned by a window that is no
-// form, like the tray's) or a message box's. The main form's timer ticks on meanwhile; the fifth
-// tick ends that loop, a thread timer after 3 s if the ticks stopped.
-TEST_F(SecondForms, TheTimerTicksOnWhileAMenuOrAMessageBoxRunsTheLoop) {
-  backend_->Show(*form_);
-  Dialog dlg;
-  backend_->Realize(dlg);
-  HWND owner = CreateWindowExA(0, "Static", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
-  static void (*end)() = nullptr;
-  struct Watchdog {
-    static void CALLBACK Fire(HWND, UINT, UINT_PTR, DWORD) { end(); }
-  };
-  const struct {
-    const char* loop;
-    std::function<void()> run;
-    void (*end)();
-  } cases[] = {
-      {"menu", [&] { dlg.menu.Popup(200, 200, reinterpret_cast<widgets::WindowHandle>(owner)); }, [] { EndMenu(); }},
-      {"message box", [&] { MessageBoxA(main_, "ticking", "Tick test", MB_OK); },
-       [] { PostMessageA(FindWindowA("#32770", "Tick test"), WM_COMMAND, IDOK, 0); }},
-  };
-  for (const auto& c : cases) {
-    int ticks = 0;
-    end = c.end;
-    form_->Timer1.SetInterval(10);
-    form_->Timer1.OnTimer = [&](Component&) {
-      if (++ticks == 5) end();
-    };
-    const UINT_PTR watchdog = SetTimer(nullptr, 0, 3000, Watchdog::Fire);
-    c.run();
-    KillTimer(nullptr, watchdog);
-    EXPECT_GE(ticks, 5) << c.loop;
-  }
-  DestroyWindow(owner);
   Pump(app_);
   backend_->Release(dlg);
 }

@@ -53,6 +53,7 @@ void MessageLoop::Resettle() {
 }
 
 void MessageLoop::Tick(LoopTimer& timer) {
+  timer.last = GetTickCount64();
   try {
     timer.Fire();
   } catch (...) {
@@ -71,7 +72,7 @@ void CALLBACK MessageLoop::SystemTimerTicked(HWND, UINT, UINT_PTR id, DWORD) {
   // A WM_TIMER that the own loop fetches during a burst of input may follow one of its own ticks
   // closely: a tick less than half an interval after the last one is left out.
   const ULONGLONG now = GetTickCount64();
-  if (now + t.interval / 2 < t.due) return;
+  if (now - t.last < t.interval / 2) return;
   t.due = now + t.interval;
   ++self->handlers_;  // inside another loop's dispatch
   self->Tick(t);
@@ -93,8 +94,10 @@ DWORD MessageLoop::RunDueTimers() {
   for (size_t i = 0; i < timers_.size(); ++i) {
     LoopTimer* t = timers_[i];
     if (t->due > start) continue;
+    // On time, the ticks keep their cadence; late, they make up nothing: two ticks of a timer are
+    // never less than half an interval apart, whichever loop runs them.
     t->due += t->interval;
-    if (t->due <= now) t->due = now + t->interval;  // late: no ticks are made up
+    if (t->due < now + t->interval / 2) t->due = now + t->interval;
     Tick(*t);
     now = GetTickCount64();
   }

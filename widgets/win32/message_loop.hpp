@@ -29,6 +29,7 @@ class LoopTimer {
 
   unsigned interval = 0;    // ms
   ULONGLONG due = 0;        // GetTickCount64 of the next tick of the own loop
+  ULONGLONG last = 0;       // and of the last tick, whoever ran it
   UINT_PTR systemTimer = 0;  // the system timer's id while the system timers run the ticks
 };
 
