@@ -86,6 +86,9 @@ class FormWindow : public FormPeerBase {
       case WM_CLOSE:
         form_.Close();
         return true;
+      case WM_SIZE:  // restored, the whole window paints again with the current captions
+        minimized_ = wp == SIZE_MINIMIZED;
+        break;
       case WM_DESTROY:
         if (backend_.IsMainForm(form_)) backend_.MainWindowDestroyed();
         return false;

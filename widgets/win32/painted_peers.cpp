@@ -24,6 +24,7 @@ class PaintedPeer : public WindowPeer {
     if (!control_.Children().empty() || control_.Kind() == ControlKind::TabSheet)
       ex |= WS_EX_CONTROLPARENT;  // dialog keys reach the controls inside
     Adopt(CreateChild(parent, cls, WS_CLIPCHILDREN | WS_CLIPSIBLINGS, ex));
+    if (hwnd_) form_ = dynamic_cast<FormPeerBase*>(FromHwnd(GetAncestor(hwnd_, GA_ROOT)));
   }
 
   void Changed(Prop what) override {
@@ -81,6 +82,10 @@ class PaintedPeer : public WindowPeer {
   // nothing is ever seen half drawn.
   virtual void Paint(HDC dc, RECT rc) = 0;
 
+  // Whether what the window draws now can be seen: it is shown and its form is not minimised (a
+  // hidden form hides its controls too). What is not drawn now is painted when shown again.
+  bool Seen() const { return IsWindowVisible(hwnd_) && !(form_ && form_->Minimized()); }
+
   void Fill(HDC dc, const RECT& rc) { FillRect(dc, &rc, backend_.Gdi().BrushFor(control_.GetColor())); }
 
   // Selects the control's font and colours into dc (a paint DC starts with the defaults).
@@ -122,6 +127,7 @@ class PaintedPeer : public WindowPeer {
 
  private:
   const char* cls_;
+  FormPeerBase* form_ = nullptr;  // the form the window lies in; it outlives its controls
   bool pressed_ = false;
 };
 
@@ -168,7 +174,7 @@ class PanelWindow : public PaintedPeer {
   // A new caption changes only what lies inside the bevels: that is drawn at once, in one call,
   // as a static control does, with no repaint of the rest.
   void CaptionChanged() override {
-    if (!IsWindowVisible(hwnd_)) return;  // painted when shown
+    if (!Seen()) return;  // painted when shown
     const auto& panel = static_cast<const Panel&>(control_);
     RECT full;
     GetClientRect(hwnd_, &full);

@@ -18,6 +18,11 @@ class FormPeerBase : public WindowPeer {
   // The form's short-cuts; true when msg was one and has been handled.
   virtual bool TranslateAccelerator(MSG& msg) = 0;
   Form& GetForm() { return static_cast<Form&>(control_); }
+  // Whether the window is minimised: nobody sees what its controls would draw.
+  bool Minimized() const { return minimized_; }
+
+ protected:
+  bool minimized_ = false;
 };
 
 // The peer of a non-visual component.
