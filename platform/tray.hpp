@@ -29,6 +29,10 @@ enum class TrayMouse : std::uint32_t {
 // WM_PAINTICON: re-applies the icon, as the shell's "taskbar created" broadcast does.
 inline constexpr std::uint32_t kPaintIconMessage = 0x0026;
 
+// WM_ENDSESSION: wParam non-zero when the session is ending; the process may end at any moment
+// after it has been handled.
+inline constexpr std::uint32_t kEndSessionMessage = 0x0016;
+
 // The message a running window timer delivers; wParam is the timer's id.
 inline constexpr std::uint32_t kTimerMessage = 0x0113;
 

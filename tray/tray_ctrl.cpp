@@ -218,6 +218,8 @@ void TTrayCtrl::WndProc(std::uint32_t message, std::uintptr_t wParam, std::intpt
     timer_.Tick();
   else if (message == platform::kPaintIconMessage || (taskbarCreated_ && message == taskbarCreated_))
     ApplyVisible();
+  else if (message == platform::kEndSessionMessage && wParam != 0)  // the icon would outlive the process
+    platform::NotifyIcon(platform::NotifyIconAction::Delete, record_);
 }
 
 void TTrayCtrl::IconNotify(std::uint32_t message) {

@@ -105,5 +105,43 @@ TEST_F(Tray, TrayHidesTheWindowAndALeftClickOnTheIconBringsItBackUnchanged) {
   EXPECT_EQ(TrayWindow(), nullptr);
 }
 
+// Alt+T while a value panel's tooltip shows: the tip goes with the window, the keyboard focus is
+// left on no hidden window, and the window comes back with the focus on the control that had it.
+TEST_F(Tray, AltTWithATipShowingLeavesNoFocusBehindAndRestoreGivesItBack) {
+  GUITHREADINFO gui{};
+  gui.cbSize = sizeof gui;
+  const DWORD thread = GetWindowThreadProcessId(main_, nullptr);
+  auto focus = [&] { return GetGUIThreadInfo(thread, &gui) ? gui.hwndFocus : nullptr; };
+  auto key = [](BYTE vk, bool up) { keybd_event(vk, 0, up ? KEYEVENTF_KEYUP : 0, 0); };
+  HWND trayBtn = FindChild(main_, "&Tray", "Button");
+  ASSERT_NE(trayBtn, nullptr);
+  const RECT r = ScreenRect(ValueOf("Total physical RAM size:"));
+  MouseTo(r.left + 2, r.top + 2);  // a move, wherever the mouse was left
+  MouseTo((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  ASSERT_TRUE(WaitFor([&] { return VisibleTooltip(orvane_.ProcessId()) != nullptr; })) << "no tip showed";
+  key(VK_MENU, false), key('T', false), key('T', true), key(VK_MENU, true);
+  ASSERT_TRUE(WaitVisible(false)) << "Alt+T did not hide the window";
+  Settle(300);
+  EXPECT_EQ(VisibleTooltip(orvane_.ProcessId()), nullptr) << "the tip outlived the window";
+  HWND left = focus();
+  EXPECT_TRUE(left == nullptr || IsWindowVisible(left)) << "the focus stayed on hidden " << ClassName(left);
+  PostMessageA(TrayWindow(), kTrayCallback, 0, WM_LBUTTONUP);
+  ASSERT_TRUE(WaitVisible(true));
+  // Alt+T is the button's mnemonic: the button took the focus as it was pressed, and has it again.
+  EXPECT_TRUE(WaitFor([&] { return focus() == trayBtn; })) << "the focus came back on " << ClassName(focus());
+}
+
+// The session ends while the window is in the tray: the icon goes at once, as the system may end
+// the process any moment after it.
+TEST_F(Tray, TheIconGoesWhenTheSessionEnds) {
+  const std::vector<std::uint8_t> noIcon = TrayArea();
+  PostMessageA(FindChild(main_, "&Tray", "Button"), BM_CLICK, 0, 0);
+  ASSERT_TRUE(WaitVisible(false));
+  ASSERT_TRUE(WaitFor([&] { return TrayArea() != noIcon; })) << "no icon appeared";
+  for (HWND w : {main_, TrayWindow()}) SendMessageA(w, WM_QUERYENDSESSION, 0, 0);
+  for (HWND w : {main_, TrayWindow()}) SendMessageA(w, WM_ENDSESSION, TRUE, 0);
+  EXPECT_TRUE(WaitFor([&] { return TrayArea() == noIcon; })) << "the icon outlived the session";
+}
+
 }  // namespace
 }  // namespace e2e

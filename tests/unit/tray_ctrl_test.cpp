@@ -316,6 +316,14 @@ TEST_F(TrayCtrl, ATaskbarRestartAddsTheIconAgain) {
   EXPECT_TRUE(shell.icons.empty()) << "a hidden icon stays hidden";
 }
 
+TEST_F(TrayCtrl, TheIconGoesWhenTheSessionEndsButNotWhenTheEndIsCancelled) {
+  tray->SetVisible(true);
+  fake::SendToWindow(tray->Handle(), 0x0016, 0);
+  EXPECT_EQ(shell.icons.size(), 1u) << "the session goes on";
+  fake::SendToWindow(tray->Handle(), 0x0016, 1);
+  EXPECT_TRUE(shell.icons.empty());
+}
+
 TEST_F(TrayCtrl, TenThousandRefreshesFromTheListLeaveNoIconBehind) {
   MakeList();
   tray->SetIconList(list.get());

@@ -60,7 +60,8 @@ class FormWindow : public FormPeerBase {
     if (what == Prop::Bounds) return;  // a form's bounds are its client size, fixed at creation
     if (what == Prop::Visible) {
       // A window shown again comes back active, so its keys work at once; hidden, it also leaves
-      // the task bar.
+      // the task bar. A tip showing goes first: the system would make it the active window.
+      if (hwnd_ && !form_.Visible()) backend_.Tips().Pop();
       if (hwnd_) ShowWindow(hwnd_, form_.Visible() ? SW_SHOW : SW_HIDE);
       if (hwnd_ && form_.Visible()) SetForegroundWindow(hwnd_);
       return;
