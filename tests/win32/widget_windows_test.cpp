@@ -1,5 +1,7 @@
 // The widget backend keeps each real window in step with its widget, and turns what the user does
 // to the window into the widget's own events.
+#include <functional>
+
 #include "tests/win32/win32_fixture.hpp"
 
 namespace win32_tests {
@@ -88,6 +90,9 @@ TEST_F(WidgetWindows, TrackBarMovesBothWays) {
 }
 
 TEST_F(WidgetWindows, SpeedButtonClicksKeepTheGroupExclusive) {
+  // The window tells which one is down from the start, before any change.
+  EXPECT_EQ(SendMessageA(Hwnd(form_->Play_SpdBtn), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(SendMessageA(Hwnd(form_->Stop_SpdBtn), BM_GETCHECK, 0, 0), BST_UNCHECKED);
   backend_->Show(*form_);
   std::vector<int> pressed;
   for (auto* b : {&form_->Play_SpdBtn, &form_->Pause_SpdBtn})
@@ -243,6 +248,44 @@ TEST_F(WidgetWindows, TabWalksTheWindowInTabOrderAndCtrlTabChangesPages) {
   press(VK_TAB, {VK_CONTROL});
   EXPECT_EQ(form_->Main_PageCtrl.ActivePageIndex(), 5);
   EXPECT_EQ(GetFocus(), strip) << "the focus leaves the page that went away";
+}
+
+// The focus leaves a control for the tab strip when the control's page hides or the control greys,
+// and a window activated again gives it back only to a control that can still take it.
+TEST_F(WidgetWindows, TheFocusNeverRestsOnAHiddenOrDisabledControl) {
+  backend_->Show(*form_);
+  HWND strip = Hwnd(form_->Main_PageCtrl);
+  HWND other = CreateWindowExA(0, "Static", "elsewhere", WS_POPUP | WS_VISIBLE, 0, 0, 50, 20, nullptr, nullptr,
+                               nullptr, nullptr);
+  auto away = [&] { SetActiveWindow(other); };
+  auto back = [&] { SetActiveWindow(main_); };
+  const struct {
+    const char* what;
+    int page;
+    widgets::Control* focused;
+    std::function<void()> meanwhile;  // with the window active or not, as the case arranges
+    HWND want;
+  } cases[] = {
+      {"its page hides", 4, &form_->Printers_Combo, [&] { form_->Main_PageCtrl.SetActivePageIndex(0); }, strip},
+      {"it greys", 0, &form_->RamResetMes_Spd, [&] { form_->RamResetMes_Spd.Click(); }, strip},
+      {"its page hid while inactive", 4, &form_->Printers_Combo,
+       [&] { away(), form_->Main_PageCtrl.SetActivePageIndex(0), back(); }, strip},
+      {"it greyed while inactive", 0, &form_->RamResetMes_Spd, [&] { away(), form_->RamResetMes_Spd.Click(), back(); },
+       strip},
+      {"nothing happened while inactive", 4, &form_->Printers_Combo, [&] { away(), back(); },
+       Hwnd(form_->Printers_Combo)},
+  };
+  for (const auto& c : cases) {
+    form_->Main_PageCtrl.SetActivePageIndex(c.page);
+    form_->UpdateInfo_Cmd(form_->Timer1);  // a refresh enables the reset buttons again
+    Pump(app_);
+    SetFocus(Hwnd(*c.focused));
+    ASSERT_EQ(GetFocus(), Hwnd(*c.focused)) << c.what;
+    c.meanwhile();
+    Pump(app_);
+    EXPECT_EQ(GetFocus(), c.want) << c.what;
+  }
+  DestroyWindow(other);
 }
 
 }  // namespace
