@@ -272,12 +272,16 @@ void MouseTo(int x, int y) {
   SendInput(1, &in, sizeof in);
 }
 
+void MouseLeft(bool down) {
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  in.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+  SendInput(1, &in, sizeof in);
+}
+
 void MouseLeftClick() {
-  INPUT in[2]{};
-  in[0].type = in[1].type = INPUT_MOUSE;
-  in[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  in[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  SendInput(2, in, sizeof in[0]);
+  MouseLeft(true);
+  MouseLeft(false);
 }
 
 namespace {

@@ -79,6 +79,8 @@ std::string RemoteListText(HANDLE process, HWND list, int item, int sub);
 // Moves the real mouse to a screen point; presses and releases its left button there.
 void MouseTo(int x, int y);
 void MouseLeftClick();
+// Presses (down) or releases the real mouse's left button where it is.
+void MouseLeft(bool down);
 // The visible tooltip window of the process, or nullptr.
 HWND VisibleTooltip(DWORD pid);
 // Picks an item of a drop-down list as the user would: selects it and tells its owner.
