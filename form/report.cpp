@@ -3,7 +3,9 @@
 // output.
 #include "form/report.hpp"
 
+#include <algorithm>
 #include <array>
+#include <cstring>
 #include <cmath>
 
 #include "form/features_page.hpp"
@@ -137,46 +139,74 @@ void AppendJsonString(std::string& out, std::string_view text) {
   out += '"';
 }
 
-// Writes one JSON object member by member: `Key` puts the separator and the name, the caller the
-// value.
-class JsonObject {
+void AppendInt(std::string& out, std::int64_t value) {
+  char digits[20];
+  char* first = std::end(digits);
+  std::uint64_t rest = value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+  do *--first = static_cast<char>('0' + rest % 10);
+  while (rest /= 10);
+  if (value < 0) out += '-';
+  out.append(first, std::end(digits));
+}
+
+// The text of a fixed, zero-terminated character array, without a copy.
+template <size_t N>
+std::string_view FixedView(const char (&field)[N]) {
+  return {field, strnlen(field, N)};
+}
+
+// Writes JSON members and list elements with their separators; the members of the outermost
+// object and the elements of a list among them start lines of their own. A null that stands for a
+// failure is listed in `failures` with its path and the reason.
+class Json {
  public:
-  // `separator` goes between members: ", " on one line, ",\n  " one member a line.
-  explicit JsonObject(std::string& out, const char* separator = ", ") : out_(out), separator_(separator) {
-    out_ += '{';
-    if (separator_[1] == '\n') out_ += separator_ + 1;
-  }
-  std::string& Key(std::string_view name) {
-    if (!first_) out_ += separator_;
+  explicit Json(std::string& out) : out_(out) {}
+  // Starts a member, or with no name a list element; the caller appends the value.
+  std::string& Key(const char* name) {
+    const bool lines = open_.size() == 1 || (open_.size() == 2 && open_.back() == '[');
+    if (!first_) out_ += lines ? "," : ", ";
+    if (lines) out_ += open_.size() == 1 ? "\n  " : "\n    ";
     first_ = false;
-    AppendJsonString(out_, name);
-    out_ += ": ";
+    if (name) {
+      AppendJsonString(out_, name);
+      out_ += ": ";
+    }
     return out_;
   }
-  void Int(std::string_view name, std::int64_t value) { Key(name) += std::to_string(value); }
-  void Bool(std::string_view name, bool value) { Key(name) += value ? "true" : "false"; }
-  void Null(std::string_view name) { Key(name) += "null"; }
-  void String(std::string_view name, std::string_view value) { AppendJsonString(Key(name), value); }
-  // A text, or null when it is empty.
-  void Text(std::string_view name, std::string_view value) {
+  void Open(const char* name, char bracket) {
+    Key(name) += bracket;
+    open_ += bracket;
+    first_ = true;
+  }
+  void Close() {
+    out_ += open_.back() == '{' ? '}' : ']';
+    open_.pop_back();
+    first_ = false;
+  }
+  void Int(const char* name, std::int64_t value) { AppendInt(Key(name), value); }
+  void Bool(const char* name, bool value) { Key(name) += value ? "true" : "false"; }
+  void String(const char* name, std::string_view value) { AppendJsonString(Key(name), value); }
+  void Null(const char* name) { Key(name) += "null"; }
+  // A null for a value that could not be read: `path` + `name` and the reason go to the errors.
+  void Failed(const char* name, std::string_view path, std::string_view reason) {
+    Null(name);
+    failures.emplace_back(path, reason);
+    failures.back().first += name;
+  }
+  // A text that is empty when it could not be read.
+  void Text(const char* name, std::string_view value, std::string_view path) {
     if (value.empty())
-      Null(name);
+      Failed(name, path, kNotRead);
     else
       String(name, value);
   }
-  void End() { out_ += '}'; }
+
+  std::vector<std::pair<std::string, std::string>> failures;
 
  private:
   std::string& out_;
-  const char* separator_;
+  std::string open_;  // the brackets of the open containers, innermost last
   bool first_ = true;
-};
-
-// The failures behind the nulls of `data`: what (the value's path) and why.
-struct Failures {
-  std::vector<std::pair<std::string, std::string>> list;
-  void Add(std::string what, std::string why) { list.emplace_back(std::move(what), std::move(why)); }
-  void System(std::string what, std::uint32_t code) { Add(std::move(what), platform::SystemErrorText(code, true)); }
 };
 
 void AppendIso(std::string& out, const platform::LocalDateTime& t, int offsetMinutes) {
@@ -186,201 +216,159 @@ void AppendIso(std::string& out, const platform::LocalDateTime& t, int offsetMin
   out += '"';
 }
 
-void MemoryData(JsonObject& data, const platform::MemoryStatus& m) {
-  JsonObject o(data.Key("memory"));
-  o.Int("total_phys_bytes", static_cast<std::int64_t>(m.totalPhys));
-  o.Int("avail_phys_bytes", static_cast<std::int64_t>(m.availPhys));
-  o.Int("total_page_file_bytes", static_cast<std::int64_t>(m.totalPageFile));
-  o.Int("avail_page_file_bytes", static_cast<std::int64_t>(m.availPageFile));
-  o.Int("total_virtual_bytes", static_cast<std::int64_t>(m.totalVirtual));
-  o.Int("avail_virtual_bytes", static_cast<std::int64_t>(m.availVirtual));
-  o.Int("load_percent", m.memoryLoad);
-  o.End();
-}
+// The feature flags by the vendors' names, each from the register that defines it: the names
+// separated by blanks, and per name a byte of register (0 leaf 1 EDX, 1 leaf 1 ECX, 2 leaf
+// 0x80000001 EDX, 3 leaf 0x80000001 ECX) times 32 plus bit.
+constexpr std::string_view kFlagNames =
+    "fpu vme de pse tsc msr pae mce cx8 apic sep mtrr pge mca cmov pat pse36 psn clfsh ds acpi mmx fxsr sse sse2 "
+    "ss htt tm pbe sse3 pclmulqdq dtes64 monitor ds_cpl vmx smx est tm2 ssse3 cnxt_id fma cx16 xtpr pdcm pcid "
+    "dca sse4_1 sse4_2 x2apic movbe popcnt tsc_deadline aes xsave osxsave avx f16c rdrand hypervisor syscall nx "
+    "mmxext fxsr_opt pdpe1gb rdtscp lm 3dnowext 3dnow lahf_lm cmp_legacy svm extapic cr8_legacy abm sse4a "
+    "misalignsse 3dnowprefetch osvw ibs xop skinit wdt lwp fma4 tbm topoext";
+constexpr std::uint8_t kFlagBits[] = {
+    0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  11, 12, 13, 14, 15, 16, 17, 18, 19, 21, 22, 23, 24, 25, 26, 27, 28,
+    29, 31,                                                                          // leaf 1 EDX
+    32, 33, 34, 35, 36, 37, 38, 39, 40, 41, 42, 44, 45, 46, 47, 49, 50, 51, 52, 53, 54, 55, 56, 57, 58, 59, 60,
+    61, 62, 63,                                                                      // leaf 1 ECX
+    75, 84, 86, 89, 90, 91, 93, 94, 95,                                              // 0x80000001 EDX
+    96, 97, 98, 99, 100, 101, 102, 103, 104, 105, 106, 107, 108, 109, 111, 112, 117, 118};  // and ECX
+static_assert(std::count(kFlagNames.begin(), kFlagNames.end(), ' ') + 1 == std::size(kFlagBits));
 
-// The feature flags by the vendors' names, each from the register that defines it: 0 leaf 1 EDX,
-// 1 leaf 1 ECX, 2 leaf 0x80000001 EDX, 3 leaf 0x80000001 ECX.
-struct FlagBit {
-  const char* name;
-  std::uint8_t reg, bit;
-};
-constexpr FlagBit kFlagBits[] = {
-    {"fpu", 0, 0},         {"vme", 0, 1},         {"de", 0, 2},          {"pse", 0, 3},
-    {"tsc", 0, 4},         {"msr", 0, 5},         {"pae", 0, 6},         {"mce", 0, 7},
-    {"cx8", 0, 8},         {"apic", 0, 9},        {"sep", 0, 11},        {"mtrr", 0, 12},
-    {"pge", 0, 13},        {"mca", 0, 14},        {"cmov", 0, 15},       {"pat", 0, 16},
-    {"pse36", 0, 17},      {"psn", 0, 18},        {"clfsh", 0, 19},      {"ds", 0, 21},
-    {"acpi", 0, 22},       {"mmx", 0, 23},        {"fxsr", 0, 24},       {"sse", 0, 25},
-    {"sse2", 0, 26},       {"ss", 0, 27},         {"htt", 0, 28},        {"tm", 0, 29},
-    {"pbe", 0, 31},        {"sse3", 1, 0},        {"pclmulqdq", 1, 1},   {"dtes64", 1, 2},
-    {"monitor", 1, 3},     {"ds_cpl", 1, 4},      {"vmx", 1, 5},         {"smx", 1, 6},
-    {"est", 1, 7},         {"tm2", 1, 8},         {"ssse3", 1, 9},       {"cnxt_id", 1, 10},
-    {"fma", 1, 12},        {"cx16", 1, 13},       {"xtpr", 1, 14},       {"pdcm", 1, 15},
-    {"pcid", 1, 17},       {"dca", 1, 18},        {"sse4_1", 1, 19},     {"sse4_2", 1, 20},
-    {"x2apic", 1, 21},     {"movbe", 1, 22},      {"popcnt", 1, 23},     {"tsc_deadline", 1, 24},
-    {"aes", 1, 25},        {"xsave", 1, 26},      {"osxsave", 1, 27},    {"avx", 1, 28},
-    {"f16c", 1, 29},       {"rdrand", 1, 30},     {"hypervisor", 1, 31}, {"syscall", 2, 11},
-    {"nx", 2, 20},         {"mmxext", 2, 22},     {"fxsr_opt", 2, 25},   {"pdpe1gb", 2, 26},
-    {"rdtscp", 2, 27},     {"lm", 2, 29},         {"3dnowext", 2, 30},   {"3dnow", 2, 31},
-    {"lahf_lm", 3, 0},     {"cmp_legacy", 3, 1},  {"svm", 3, 2},         {"extapic", 3, 3},
-    {"cr8_legacy", 3, 4},  {"abm", 3, 5},         {"sse4a", 3, 6},       {"misalignsse", 3, 7},
-    {"3dnowprefetch", 3, 8}, {"osvw", 3, 9},      {"ibs", 3, 10},        {"xop", 3, 11},
-    {"skinit", 3, 12},     {"wdt", 3, 13},        {"lwp", 3, 15},        {"fma4", 3, 16},
-    {"tbm", 3, 21},        {"topoext", 3, 22},
-};
-
-void ProcessorData(JsonObject& data, const ProcessorFacts& p, Failures& failures) {
-  JsonObject o(data.Key("processor"));
-  o.Int("count", p.count);
-  if (!p.cpuid) failures.Add("processor.vendor", "the processor has no CPUID instruction");
+void ProcessorData(Json& j, const ProcessorFacts& p) {
+  j.Open("processor", '{');
+  j.Int("count", p.count);
   if (p.cpuid)
-    o.String("vendor", CpuVendorText({p.leaf0.ebx, p.leaf0.edx, p.leaf0.ecx}));
+    j.String("vendor", CpuVendorText({p.leaf0.ebx, p.leaf0.edx, p.leaf0.ecx}));
   else
-    o.Null("vendor");
-  o.Text("brand", p.brand);
+    j.Failed("vendor", "processor.", "the processor has no CPUID instruction");
+  if (p.brand.empty())
+    j.Null("brand");
+  else
+    j.String("brand", p.brand);
   // Family, model and stepping as the vendors define them: the extended family adds to family 15,
   // the extended model extends the model of families 6 and 15.
   const std::uint32_t sig = p.leaf1.eax, baseFamily = (sig >> 8) & 0xF;
   const std::uint32_t family = baseFamily == 0xF ? baseFamily + ((sig >> 20) & 0xFF) : baseFamily;
-  const std::uint32_t model =
-      (sig >> 4 & 0xF) | (baseFamily == 0x6 || baseFamily == 0xF ? (sig >> 16 & 0xF) << 4 : 0);
-  const std::pair<const char*, std::int64_t> leaf1[] = {
-      {"signature", sig},          {"family", family},          {"model", model},
-      {"stepping", sig & 0xF},     {"leaf1_edx", p.leaf1.edx},  {"leaf1_ecx", p.leaf1.ecx}};
-  for (const auto& [name, value] : leaf1)
-    if (p.hasLeaf1)
-      o.Int(name, value);
+  const std::uint32_t model = (sig >> 4 & 0xF) | (baseFamily == 0x6 || baseFamily == 0xF ? (sig >> 16 & 0xF) << 4 : 0);
+  const char* names[] = {"signature", "family", "model", "stepping", "leaf1_edx", "leaf1_ecx", "ext_edx", "ext_ecx"};
+  const std::uint32_t values[] = {sig, family, model, sig & 0xF, p.leaf1.edx, p.leaf1.ecx, p.ext1.edx, p.ext1.ecx};
+  for (size_t i = 0; i < std::size(names); ++i) {
+    if (i < 6 ? p.hasLeaf1 : p.hasExt1)
+      j.Int(names[i], values[i]);
     else
-      o.Null(name);
-  for (const auto& [name, value] : {std::pair("ext_edx", p.ext1.edx), std::pair("ext_ecx", p.ext1.ecx)})
-    if (p.hasExt1)
-      o.Int(name, value);
-    else
-      o.Null(name);
+      j.Null(names[i]);  // a leaf the processor does not have
+  }
   if (p.clockHz)
-    o.Int("clock_hz", std::llround(*p.clockHz));
+    j.Int("clock_hz", static_cast<std::int64_t>(*p.clockHz + 0.5));
   else
-    o.Null("clock_hz");
+    j.Null("clock_hz");
   // A flag of a leaf the processor lacks is one it does not have.
   const std::uint32_t regs[] = {p.leaf1.edx, p.leaf1.ecx, p.ext1.edx, p.ext1.ecx};
-  JsonObject flags(o.Key("flags"));
-  for (const FlagBit& f : kFlagBits) flags.Bool(f.name, funclib::TestBit64(f.bit, regs[f.reg]));
-  flags.End();
-  o.End();
+  j.Open("flags", '{');
+  std::string name;
+  for (size_t i = 0, at = 0; i < std::size(kFlagBits); ++i) {
+    const size_t end = std::min(kFlagNames.find(' ', at), kFlagNames.size());
+    name = kFlagNames.substr(at, end - at);
+    at = end + 1;
+    j.Bool(name.c_str(), funclib::TestBit64(kFlagBits[i] & 31, regs[kFlagBits[i] >> 5]));
+  }
+  j.Close();
+  j.Close();
 }
 
-void SystemData(JsonObject& data, const SystemReport& s, Failures& failures) {
+void SystemData(Json& j, const SystemReport& s) {
   const funclib::TOrvane& c = s.facts.computer;
-  JsonObject o(data.Key("system"));
-  const std::pair<const char*, std::string> texts[] = {{"user", funclib::FixedText(c.UserName)},
-                                                       {"computer", funclib::FixedText(c.ComputerName)}};
-  for (const auto& [name, value] : texts) {
-    o.Text(name, value);
-    if (value.empty()) failures.Add(std::string("system.") + name, kNotRead);
-  }
+  const std::string_view path = "system.";
+  j.Open("system", '{');
+  j.Text("user", FixedView(c.UserName), path);
+  j.Text("computer", FixedView(c.ComputerName), path);
   if (s.ipv4) {
-    std::string& out = o.Key("ipv4");
-    out += '[';
-    for (size_t i = 0; i < s.ipv4->size(); ++i) {
-      if (i) out += ", ";
-      AppendJsonString(out, (*s.ipv4)[i]);
-    }
-    out += ']';
+    j.Open("ipv4", '[');
+    for (const std::string& address : *s.ipv4) j.String(nullptr, address);
+    j.Close();
   } else {
-    o.Null("ipv4");
-    failures.Add("system.ipv4", "the network could not be started");
+    j.Failed("ipv4", path, "the network could not be started");
   }
   if (s.mac.failedStep == 0) {
-    std::string& out = o.Key("mac");
-    out += '"';
+    std::string& out = j.Key("mac") += '"';
     for (size_t i = 0; i < s.mac.bytes.size(); ++i) {
       if (i) out += ':';
       funclib::AppendHex(out, s.mac.bytes[i], 2);
     }
     out += '"';
   } else {
-    o.Null("mac");
-    const char* step = s.mac.failedStep == 'A' ? "enumeration" : s.mac.failedStep == 'B' ? "reset" : "adapter status";
-    failures.Add("system.mac", std::string("NetBIOS ") + step + " failed with code " + std::to_string(s.mac.code));
+    j.Failed("mac", path, "NetBIOS failed with code ");
+    AppendInt(j.failures.back().second, s.mac.code);
   }
   if (s.os) {
-    JsonObject w(o.Key("windows"));
-    w.Int("platform_id", s.os->platformId);
-    w.Int("major", s.os->major);
-    w.Int("minor", s.os->minor);
-    w.Int("build", s.os->build);
-    w.End();
+    j.Open("windows", '{');
+    j.Int("platform_id", s.os->platformId);
+    j.Int("major", s.os->major);
+    j.Int("minor", s.os->minor);
+    j.Int("build", s.os->build);
+    j.Close();
   } else {
-    o.Null("windows");
-    failures.Add("system.windows", kNotRead);
+    j.Failed("windows", path, kNotRead);
   }
-  for (const auto& [name, value] : {std::pair("windows_dir", funclib::FixedText(c.WindowsDir)),
-                                    std::pair("temp_dir", funclib::FixedText(c.TempDir))}) {
-    o.Text(name, value);
-    if (value.empty()) failures.Add(std::string("system.") + name, kNotRead);
-  }
-  JsonObject k(o.Key("keyboard"));
-  k.Int("type", s.facts.keyboardType);
-  k.Int("function_keys", s.facts.functionKeys);
-  k.End();
-  o.Int("mouse_buttons", s.facts.mouseButtons);
+  j.Text("windows_dir", FixedView(c.WindowsDir), path);
+  j.Text("temp_dir", FixedView(c.TempDir), path);
+  j.Open("keyboard", '{');
+  j.Int("type", s.facts.keyboardType);
+  j.Int("function_keys", s.facts.functionKeys);
+  j.Close();
+  j.Int("mouse_buttons", s.facts.mouseButtons);
   const platform::DisplayMode& d = s.facts.display;
   if (d.width > 0) {
-    JsonObject screen(o.Key("screen"));
-    screen.Int("width", d.width);
-    screen.Int("height", d.height);
-    screen.Int("bits_per_pixel", d.bitsPerPixel);
-    screen.Int("refresh_hz", d.refreshHz);
-    screen.End();
+    j.Open("screen", '{');
+    j.Int("width", d.width);
+    j.Int("height", d.height);
+    j.Int("bits_per_pixel", d.bitsPerPixel);
+    j.Int("refresh_hz", d.refreshHz);
+    j.Close();
   } else {
-    o.Null("screen");
-    failures.Add("system.screen", "the screen's device context could not be made");
+    j.Failed("screen", path, "the screen's device context could not be made");
   }
-  o.End();
+  j.Close();
 }
 
 constexpr const char* kDriveTypes[] = {"unknown", "no_root", "removable", "fixed", "remote", "cdrom", "ramdisk"};
-// The file-system flags by name and FS_* bit.
-constexpr std::pair<const char*, std::uint32_t> kDriveFlags[] = {
-    {"case_sensitive", 0x1}, {"case_preserved", 0x2}, {"unicode", 0x4},
-    {"acls", 0x8},           {"compression", 0x10},   {"compressed", 0x8000}};
+// The file-system flags by name, in the order of their FS_* bits 0 to 4, then bit 15.
+constexpr const char* kDriveFlags[] = {"case_sensitive", "case_preserved", "unicode", "acls", "compression", "compressed"};
 
-void DriveData(std::string& out, const DriveFacts& d, size_t index, Failures& failures) {
-  JsonObject o(out);
-  o.String("root", DriveRoot(d.letter));
-  const std::string path = "drives[" + std::to_string(index) + "].";
-  const auto unread = [&](const char* name) {
-    o.Null(name);
-    failures.System(path + name, d.error);
-  };
+void DriveData(Json& j, const DriveFacts& d, size_t index) {
+  j.Open(nullptr, '{');
+  j.String("root", DriveRoot(d.letter));
+  std::string path = "drives[";
+  AppendInt(path, static_cast<std::int64_t>(index));
+  path += "].";
+  const std::string reason = platform::SystemErrorText(d.error, true);
+  if (d.volumeRead)
+    j.String("label", d.volume.label);
+  else
+    j.Failed("label", path, reason);
+  j.String("type", kDriveTypes[d.driveType < std::size(kDriveTypes) ? d.driveType : 0]);
   if (d.volumeRead) {
-    o.String("label", d.volume.label);
+    j.String("file_system", d.volume.fileSystem);
+    j.Int("serial", d.volume.serial);
   } else {
-    unread("label");
-  }
-  o.String("type", kDriveTypes[d.driveType < std::size(kDriveTypes) ? d.driveType : 0]);
-  if (d.volumeRead) {
-    o.String("file_system", d.volume.fileSystem);
-    o.Int("serial", d.volume.serial);
-  } else {
-    unread("file_system");
-    unread("serial");
+    j.Failed("file_system", path, reason);
+    j.Failed("serial", path, reason);
   }
   if (d.spaceRead) {
-    o.Int("total_bytes", static_cast<std::int64_t>(d.total));
-    o.Int("free_bytes", static_cast<std::int64_t>(d.freeToCaller));
+    j.Int("total_bytes", static_cast<std::int64_t>(d.total));
+    j.Int("free_bytes", static_cast<std::int64_t>(d.freeToCaller));
   } else {
-    unread("total_bytes");
-    unread("free_bytes");
+    j.Failed("total_bytes", path, reason);
+    j.Failed("free_bytes", path, reason);
   }
   if (d.volumeRead) {
-    JsonObject flags(o.Key("flags"));
-    for (const auto& [name, bit] : kDriveFlags) flags.Bool(name, (d.volume.flags & bit) != 0);
-    flags.End();
+    j.Open("flags", '{');
+    for (int i = 0; i < 6; ++i) j.Bool(kDriveFlags[i], funclib::TestBit64(i < 5 ? i : 15, d.volume.flags));
+    j.Close();
   } else {
-    unread("flags");
+    j.Failed("flags", path, reason);
   }
-  o.End();
+  j.Close();
 }
 
 // The play states the player reports, by name.
@@ -388,81 +376,79 @@ const char* PlayState(std::int32_t state) {
   return state == 1 ? "playing" : state == 3 ? "paused" : state == 0 ? "stopped" : nullptr;
 }
 
-void PlayerData(JsonObject& data, const PlayerFacts& f, Failures& failures) {
-  if (!f.running) return data.Null("player");
-  JsonObject o(data.Key("player"));
+void PlayerData(Json& j, const PlayerFacts& f) {
+  if (!f.running) return j.Null("player");
+  j.Open("player", '{');
   const bool answering = f.answered && f.captionRead;
-  o.Bool("answering", answering);
+  const char* state = PlayState(f.replies.state);
+  j.Bool("answering", answering);
   if (!answering) {
-    for (const char* name : {"state", "title", "position_ms", "length_s", "version"}) o.Null(name);
-    failures.Add("player", "the player did not answer");
-    return o.End();
-  }
-  if (const char* state = PlayState(f.replies.state)) {
-    o.String("state", state);
+    for (const char* name : {"state", "title", "position_ms", "length_s", "version"}) j.Null(name);
+    j.failures.emplace_back("player", "the player did not answer");
   } else {
-    o.Null("state");
-    failures.Add("player.state", "an unknown play state " + std::to_string(f.replies.state));
+    if (state)
+      j.String("state", state);
+    else
+      j.Failed("state", "player.", "an unknown play state");
+    std::string title = FormatPlayerRows(f.replies, f.caption).title;
+    title.erase(title.find_last_not_of(' ') + 1);
+    title.erase(0, title.find_first_not_of(' '));
+    j.String("title", title);
+    j.Int("position_ms", f.replies.position);
+    j.Int("length_s", f.replies.length);
+    j.Int("version", f.replies.version2);
   }
-  std::string title = FormatPlayerRows(f.replies, f.caption).title;
-  while (!title.empty() && title.back() == ' ') title.pop_back();
-  while (!title.empty() && title.front() == ' ') title.erase(0, 1);
-  o.String("title", title);
-  o.Int("position_ms", f.replies.position);
-  o.Int("length_s", f.replies.length);
-  o.Int("version", f.replies.version2);
-  o.End();
+  j.Close();
 }
 
 void AppendData(std::string& out, const Report& report) {
   const ReportFacts& facts = report.facts;
-  Failures failures;
-  JsonObject data(out, ",\n  ");
-  if (facts.memory) MemoryData(data, *facts.memory);
-  if (facts.processor) ProcessorData(data, *facts.processor, failures);
-  if (facts.system) SystemData(data, *facts.system, failures);
-  if (facts.drives) {
-    std::string& list = data.Key("drives");
-    list += '[';
-    for (size_t i = 0; i < facts.drives->size(); ++i) {
-      list += i ? ",\n    " : "\n    ";
-      DriveData(list, (*facts.drives)[i], i, failures);
-    }
-    list += ']';
+  Json j(out);
+  j.Open(nullptr, '{');
+  if (const auto& m = facts.memory) {
+    j.Open("memory", '{');
+    const char* names[] = {"total_phys_bytes",      "avail_phys_bytes",    "total_page_file_bytes",
+                           "avail_page_file_bytes", "total_virtual_bytes", "avail_virtual_bytes"};
+    const std::uint64_t values[] = {m->totalPhys,     m->availPhys,    m->totalPageFile,
+                                    m->availPageFile, m->totalVirtual, m->availVirtual};
+    for (size_t i = 0; i < std::size(names); ++i) j.Int(names[i], static_cast<std::int64_t>(values[i]));
+    j.Int("load_percent", m->memoryLoad);
+    j.Close();
   }
-  if (facts.clock) {
-    JsonObject c(data.Key("clock"));
-    c.Int("uptime_ms", static_cast<std::int64_t>(facts.clock->uptimeMs));
-    AppendIso(c.Key("boot_time"), funclib::SubtractMilliseconds(facts.clock->now, facts.clock->uptimeMs),
-              report.utcOffsetMinutes);
-    AppendIso(c.Key("now"), facts.clock->now, report.utcOffsetMinutes);
-    c.End();
+  if (facts.processor) ProcessorData(j, *facts.processor);
+  if (facts.system) SystemData(j, *facts.system);
+  if (facts.drives) {
+    j.Open("drives", '[');
+    for (size_t i = 0; i < facts.drives->size(); ++i) DriveData(j, (*facts.drives)[i], i);
+    j.Close();
+  }
+  if (const auto& c = facts.clock) {
+    j.Open("clock", '{');
+    j.Int("uptime_ms", static_cast<std::int64_t>(c->uptimeMs));
+    AppendIso(j.Key("boot_time"), funclib::SubtractMilliseconds(c->now, c->uptimeMs), report.utcOffsetMinutes);
+    AppendIso(j.Key("now"), c->now, report.utcOffsetMinutes);
+    j.Close();
   }
   if (facts.printers) {
-    std::string& list = data.Key("printers");
-    list += '[';
-    for (size_t i = 0; i < facts.printers->size(); ++i) {
-      if (i) list += ", ";
-      AppendJsonString(list, (*facts.printers)[i]);
-    }
-    list += ']';
+    j.Open("printers", '[');
+    for (const std::string& printer : *facts.printers) j.String(nullptr, printer);
+    j.Close();
   }
-  if (facts.player) PlayerData(data, *facts.player, failures);
-  std::string& list = data.Key("errors");
-  list += '[';
-  for (size_t i = 0; i < failures.list.size(); ++i) {
-    list += i ? ",\n    " : "\n    ";
-    JsonObject e(list);
-    e.String("what", failures.list[i].first);
-    e.String("error", failures.list[i].second);
-    e.End();
+  if (facts.player) PlayerData(j, *facts.player);
+  j.Open("errors", '[');
+  for (const auto& [what, why] : std::vector(std::move(j.failures))) {
+    j.Open(nullptr, '{');
+    j.String("what", what);
+    j.String("error", why);
+    j.Close();
   }
-  list += ']';
-  data.End();
+  j.Close();
+  j.Close();
 }
 
 // A Prometheus label value: backslash, quote and line feed escaped.
-void AppendLabel(std::string& out, std::string_view name, std::string_view value) {
+void AppendLabel(std::string& out, const char* name, std::string_view value) {
+  out += out.empty() ? "" : ",";
   out += name;
   out += "=\"";
   for (const char c : value) {
@@ -472,30 +458,34 @@ void AppendLabel(std::string& out, std::string_view name, std::string_view value
   out += '"';
 }
 
-void AppendFamily(std::string& out, const char* name, const char* help) {
-  out += "# HELP ";
-  out += name;
-  out += ' ';
-  out += help;
-  out += "\n# TYPE ";
-  out += name;
-  out += " gauge\n";
-}
+// Writes gauges in the text exposition format: a family's HELP and TYPE lines before its first
+// sample, each sample's value a count of 10^-decimals units.
+struct Metrics {
+  std::string out;
+  std::string_view family;
 
-void AppendSample(std::string& out, const char* name, std::string_view labels, std::string_view value) {
-  out += name;
-  if (!labels.empty()) (out += '{').append(labels) += '}';
-  (out += ' ').append(value) += '\n';
-}
-
-// A fraction with `digits` decimals of an integer count of 10^-digits units: 370 and 3 give 0.370.
-std::string Decimal(std::uint64_t units, int digits) {
-  std::uint64_t scale = 1;
-  for (int i = 0; i < digits; ++i) scale *= 10;
-  std::string text = std::to_string(units / scale) + '.';
-  std::string fraction = std::to_string(units % scale);
-  return text + std::string(static_cast<size_t>(digits) - fraction.size(), '0') + fraction;
-}
+  void Sample(const char* name, const char* help, std::string_view labels, std::uint64_t units, int decimals = 0) {
+    if (name != family) {
+      family = name;
+      ((out += "# HELP ") += name) += ' ';
+      ((out += help) += "\n# TYPE ") += name;
+      out += " gauge\n";
+    }
+    out += name;
+    if (!labels.empty()) (out += '{').append(labels) += '}';
+    out += ' ';
+    std::uint64_t scale = 1;
+    for (int i = 0; i < decimals; ++i) scale *= 10;
+    AppendInt(out, static_cast<std::int64_t>(units / scale));
+    if (decimals > 0) {
+      out += '.';
+      const size_t at = out.size();
+      AppendInt(out, static_cast<std::int64_t>(units % scale + scale));
+      out.erase(at, 1);  // the leading 1 of scale: the fraction keeps its zeros
+    }
+    out += '\n';
+  }
+};
 
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
@@ -633,104 +623,99 @@ std::string ReportJson(const Report& report) {
 
 std::string ReportMetrics(const Report& report) {
   const ReportFacts& facts = report.facts;
-  std::string out, labels;
-  AppendFamily(out, "orvane_info", "The program's version and the computer's name.");
+  Metrics m;
+  std::string labels;
   AppendLabel(labels, "version", ORVANE_VERSION_TEXT);
-  AppendLabel(labels += ',', "computer", facts.computer);
-  AppendSample(out, "orvane_info", labels, "1");
-  if (const auto& m = facts.memory) {
-    AppendFamily(out, "orvane_memory_physical_total_bytes", "Physical memory.");
-    AppendSample(out, "orvane_memory_physical_total_bytes", {}, std::to_string(m->totalPhys));
-    AppendFamily(out, "orvane_memory_physical_available_bytes", "Free physical memory.");
-    AppendSample(out, "orvane_memory_physical_available_bytes", {}, std::to_string(m->availPhys));
-    AppendFamily(out, "orvane_memory_commit_limit_bytes", "Memory the system can commit: RAM and page files.");
-    AppendSample(out, "orvane_memory_commit_limit_bytes", {}, std::to_string(m->totalPageFile));
-    AppendFamily(out, "orvane_memory_commit_available_bytes", "Memory the system can still commit.");
-    AppendSample(out, "orvane_memory_commit_available_bytes", {}, std::to_string(m->availPageFile));
-    AppendFamily(out, "orvane_memory_load_ratio", "Share of physical memory in use, as the system rates it.");
-    AppendSample(out, "orvane_memory_load_ratio", {}, Decimal(m->memoryLoad, 2));
+  AppendLabel(labels, "computer", facts.computer);
+  m.Sample("orvane_info", "The program's version and the computer's name.", labels, 1);
+  if (const auto& s = facts.memory) {
+    m.Sample("orvane_memory_physical_total_bytes", "Physical memory.", {}, s->totalPhys);
+    m.Sample("orvane_memory_physical_available_bytes", "Free physical memory.", {}, s->availPhys);
+    m.Sample("orvane_memory_commit_limit_bytes", "Memory the system can commit: RAM and page files.", {},
+             s->totalPageFile);
+    m.Sample("orvane_memory_commit_available_bytes", "Memory the system can still commit.", {}, s->availPageFile);
+    m.Sample("orvane_memory_load_ratio", "Share of physical memory in use, as the system rates it.", {},
+             s->memoryLoad, 2);
   }
-  if (const auto& c = facts.clock) {
-    AppendFamily(out, "orvane_uptime_seconds", "Time since the system started.");
-    AppendSample(out, "orvane_uptime_seconds", {}, Decimal(c->uptimeMs, 3));
-  }
+  if (facts.clock) m.Sample("orvane_uptime_seconds", "Time since the system started.", {}, facts.clock->uptimeMs, 3);
   if (const auto& p = facts.processor) {
-    AppendFamily(out, "orvane_processor_count", "Logical processors.");
-    AppendSample(out, "orvane_processor_count", {}, std::to_string(p->count));
-    if (p->clockHz) {
-      AppendFamily(out, "orvane_processor_clock_hertz", "The processor's clock, measured.");
-      AppendSample(out, "orvane_processor_clock_hertz", {}, std::to_string(std::llround(*p->clockHz)));
-    }
+    m.Sample("orvane_processor_count", "Logical processors.", {}, p->count);
+    if (p->clockHz)
+      m.Sample("orvane_processor_clock_hertz", "The processor's clock, measured.", {},
+               static_cast<std::uint64_t>(*p->clockHz + 0.5));
   }
-  if (const auto& drives = facts.drives) {
-    for (const auto& [name, help, free] :
-         {std::tuple("orvane_drive_size_bytes", "Size of the drive's volume.", false),
-          std::tuple("orvane_drive_free_bytes", "Free space on the drive's volume for this user.", true)}) {
-      AppendFamily(out, name, help);
-      for (const DriveFacts& d : *drives) {
-        if (!d.spaceRead) continue;
-        labels.clear();
-        AppendLabel(labels, "drive", std::string{d.letter, ':'});
-        AppendLabel(labels += ',', "label", d.volume.label);
-        AppendLabel(labels += ',', "fs", d.volume.fileSystem);
-        AppendSample(out, name, labels, std::to_string(free ? d.freeToCaller : d.total));
-      }
+  for (int free = 0; free < 2 && facts.drives; ++free) {
+    for (const DriveFacts& d : *facts.drives) {
+      if (!d.spaceRead) continue;
+      labels.clear();
+      AppendLabel(labels, "drive", std::string{d.letter, ':'});
+      AppendLabel(labels, "label", d.volume.label);
+      AppendLabel(labels, "fs", d.volume.fileSystem);
+      if (free)
+        m.Sample("orvane_drive_free_bytes", "Free space on the drive's volume for this user.", labels, d.freeToCaller);
+      else
+        m.Sample("orvane_drive_size_bytes", "Size of the drive's volume.", labels, d.total);
     }
   }
   if (const auto& player = facts.player) {
-    AppendFamily(out, "orvane_player_state", "The player's state: 1 for the one it is in.");
     const bool answering = player->running && player->answered && player->captionRead;
     const char* state = answering ? PlayState(player->replies.state) : nullptr;
     for (const char* name : {"playing", "paused", "stopped"}) {
       labels.clear();
       AppendLabel(labels, "state", name);
-      AppendSample(out, "orvane_player_state", labels, state && std::string_view(state) == name ? "1" : "0");
+      m.Sample("orvane_player_state", "The player's state: 1 for the one it is in.", labels,
+               state && std::string_view(state) == name);
     }
   }
-  return out;
+  return m.out;
 }
 
 CommandLine ParseCommandLine(const std::vector<std::string>& args) {
   using Action = CommandLine::Action;
   using Format = CommandLine::Format;
   CommandLine cl;
-  bool report = false, formatGiven = false, pagesGiven = false;
-  const auto invalid = [&cl](std::string error) {
+  bool report = false;
+  const char* format = nullptr;  // the format switch given
+  const char* pages = nullptr;
+  const auto invalid = [&cl](std::string_view what, std::string_view subject = {}, std::string_view more = {}) {
     cl.action = Action::Invalid;
-    cl.error = std::move(error);
-    return cl;
+    ((cl.error = what) += subject) += more;
   };
   for (const std::string& arg : args) {
+    const bool json = IsSwitch(arg, "json");
     if (IsSwitch(arg, "report")) {
       report = true;
-    } else if (IsSwitch(arg, "json") || IsSwitch(arg, "prom")) {
-      const Format format = IsSwitch(arg, "json") ? Format::Json : Format::Metrics;
-      if (formatGiven && format != cl.format) return invalid("/json and /prom cannot be given together");
-      cl.format = format;
-      formatGiven = true;
+    } else if (json || IsSwitch(arg, "prom")) {
+      if (format && (cl.format == Format::Json) != json) invalid("/json and /prom cannot be given together");
+      cl.format = json ? Format::Json : Format::Metrics;
+      format = json ? "/json" : "/prom";
     } else if (IsSwitch(arg, "?") || IsSwitch(arg, "h") || IsSwitch(arg, "help") || EqualsIgnoringCase(arg, "--help")) {
       cl.action = Action::Usage;
       return cl;
-    } else if (arg.size() > 7 && IsSwitch(std::string_view(arg).substr(0, 7), "pages:")) {
+    } else if (IsSwitch(std::string_view(arg).substr(0, 7), "pages:")) {
       std::string unknown;
       cl.pages = ParsePages(std::string_view(arg).substr(7), unknown);
-      if (cl.pages == 0) return invalid("unknown page \"" + unknown + "\" in " + arg);
-      pagesGiven = true;
+      if (cl.pages == 0) invalid("unknown page \"", unknown, "\" in ");
+      pages = "/pages:";
     } else if (!arg.empty() && (arg[0] == '/' || arg[0] == '-')) {
-      return invalid("unknown switch " + arg);
+      invalid("unknown switch ");
     } else if (arg.empty()) {
-      return invalid("an empty file name");
+      invalid("an empty file name");
     } else if (!cl.file.empty()) {
-      return invalid("a second file name " + arg);
+      invalid("a second file name ");
     } else {
       cl.file = arg;
+    }
+    if (cl.action == Action::Invalid) {
+      if (!cl.error.ends_with(' ')) return cl;
+      cl.error += arg;  // the argument named
+      return cl;
     }
   }
   if (report)
     cl.action = Action::Report;
-  else if (formatGiven || pagesGiven)  // a plain file name alone opens the window, as it always did
-    return invalid(std::string(formatGiven ? (cl.format == Format::Json ? "/json" : "/prom") : "/pages:") +
-                   " needs /report");
+  else if (format || pages)  // a plain file name alone opens the window, as it always did
+    invalid(format ? format : pages, " needs /report");
   return cl;
 }
 

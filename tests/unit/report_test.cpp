@@ -152,7 +152,7 @@ TEST_F(ReportTest, TypedDataIsTheRecordsWithNullAndAReasonForWhatFailed) {
             "\"compression\": true, \"compressed\": false}}],\n"
             "  \"clock\": {\"uptime_ms\": 273903500, \"boot_time\": \"2026-12-04T04:59:59+01:00\", "
             "\"now\": \"2026-12-07T09:05:03+01:00\"},\n"
-            "  \"printers\": [\"Laser \\\"Q\\\"\"],\n"
+            "  \"printers\": [\n    \"Laser \\\"Q\\\"\"],\n"
             "  \"player\": {\"answering\": true, \"state\": \"playing\", \"title\": \"Artist - Song\", "
             "\"position_ms\": 83000, \"length_s\": 200, \"version\": 8321},\n"
             "  \"errors\": [\n"
