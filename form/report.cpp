@@ -639,7 +639,7 @@ std::string ReportMetrics(const Report& report) {
   }
   if (facts.clock) m.Sample("orvane_uptime_seconds", "Time since the system started.", {}, facts.clock->uptimeMs, 3);
   if (const auto& p = facts.processor) {
-    m.Sample("orvane_processor_count", "Logical processors.", {}, p->count);
+    m.Sample("orvane_processors", "Logical processors.", {}, p->count);
     if (p->clockHz)
       m.Sample("orvane_processor_clock_hertz", "The processor's clock, measured.", {},
                static_cast<std::uint64_t>(*p->clockHz + 0.5));

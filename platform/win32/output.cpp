@@ -105,22 +105,21 @@ bool WriteStandardStream(Stream stream, std::string_view utf8) {
 
 std::uint32_t ReplaceFileWith(const std::string& path, std::string_view bytes) {
   std::wstring target = SystemPath(path);
+  // A read-only file is left alone, even where the system would let this process write it.
+  const DWORD attributes = GetFileAttributesW(target.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) &&
+      !(attributes & FILE_ATTRIBUTE_DIRECTORY))
+    return ERROR_FILE_READ_ONLY;
   bool replace = false;
   {
     // Opening for writing changes nothing yet; it tells a device from a file, and refuses what
-    // may not be written (a read-only file, a folder).
+    // may not be written.
     OwnedHandle existing{CreateFileW(target.c_str(), GENERIC_WRITE,
                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
                                      FILE_ATTRIBUTE_NORMAL, nullptr)};
     if (!existing.Valid()) {
       const DWORD error = Failure();
-      if (error != ERROR_FILE_NOT_FOUND) {
-        const DWORD attributes = GetFileAttributesW(target.c_str());
-        const DWORD kind = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY;
-        return attributes != INVALID_FILE_ATTRIBUTES && (attributes & kind) == FILE_ATTRIBUTE_READONLY
-                   ? ERROR_FILE_READ_ONLY
-                   : error;
-      }
+      if (error != ERROR_FILE_NOT_FOUND) return error;  // a folder, a locked file, no such folder
     } else if (GetFileType(existing.handle) != FILE_TYPE_DISK) {
       return WriteText(existing.handle, bytes) ? 0 : Failure();  // NUL, CON, a port, a pipe
     } else {
