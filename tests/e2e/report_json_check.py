@@ -119,7 +119,8 @@ def main():
     raw_text = report(ctx, os.path.join(work, "отчёт.txt"), env={"LANG": "C.UTF-8"})
     if len(docs) < 2 or raw_text is None:
         return finish()
-    doc, text = docs[0], raw_text.decode("utf-8")
+    doc, text = docs[0], raw_text.decode("utf-8", "replace")
+    check("\ufffd" not in text, "the text report is not UTF-8")
     for d in docs:
         for error in validator.iter_errors(d):
             failures.append(f"schema: {'/'.join(map(str, error.absolute_path))}: {error.message}")
