@@ -17,9 +17,9 @@ bool WriteStandardStream(Stream stream, std::string_view utf8);
 
 // Writes the bytes to `path` (UTF-8, of any length). A device (NUL, CON, COM1, \\.\...) is
 // written directly. A file is written whole or not at all: the bytes go to a new file in its
-// folder, which then takes the file's place; an existing file keeps its attributes and security
-// (ReplaceFileW) and a link keeps pointing where it did, while a read-only one is refused and
-// left as it was. On failure no new file is left behind. Returns 0, or the system's error code.
+// folder, which then takes the file's place; an existing file keeps its attributes and access
+// list and a link keeps pointing where it did, while a read-only one is refused and left as it
+// was. On failure no new file is left behind. Returns 0, or the system's error code.
 std::uint32_t ReplaceFileWith(const std::string& path, std::string_view bytes);
 
 }  // namespace platform

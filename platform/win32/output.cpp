@@ -88,6 +88,20 @@ HANDLE CreateTempBeside(const std::wstring& target, std::wstring& temp) {
   return INVALID_HANDLE_VALUE;
 }
 
+// Gives the new file what the file it replaces shows of itself: its attributes (hidden, system,
+// archive, ...) and its access list. ReplaceFileW would do this too, but not under every system
+// that runs the program: Wine's drops the attributes and leaves a file of its own behind when it
+// fails. What cannot be copied is left as the folder gives it.
+void KeepLook(const std::wstring& from, const std::wstring& to) {
+  const DWORD attributes = GetFileAttributesW(from.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES) SetFileAttributesW(to.c_str(), attributes);
+  DWORD size = 0;
+  GetFileSecurityW(from.c_str(), DACL_SECURITY_INFORMATION, nullptr, 0, &size);
+  std::string security(size, '\0');
+  if (size > 0 && GetFileSecurityW(from.c_str(), DACL_SECURITY_INFORMATION, security.data(), size, &size))
+    SetFileSecurityW(to.c_str(), DACL_SECURITY_INFORMATION, security.data());
+}
+
 }  // namespace
 
 bool WriteStandardStream(Stream stream, std::string_view utf8) {
@@ -136,10 +150,9 @@ std::uint32_t ReplaceFileWith(const std::string& path, std::string_view bytes) {
     if (!file.Valid()) return Failure();
     if (!WriteBytes(file.handle, bytes) || !FlushFileBuffers(file.handle)) error = Failure();
   }
-  // ReplaceFileW keeps the replaced file's attributes, security and streams; the new file takes
-  // its name. Either way the old contents stay until the new ones are complete.
-  if (error == 0 && !(replace ? ReplaceFileW(target.c_str(), temp.c_str(), nullptr, 0, nullptr, nullptr)
-                              : MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH)))
+  if (error == 0 && replace) KeepLook(target, temp);
+  // The new file takes the name in one step: the old contents stay until the new ones are complete.
+  if (error == 0 && !MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH | (replace ? MOVEFILE_REPLACE_EXISTING : 0)))
     error = Failure();
   if (error != 0) DeleteFileW(temp.c_str());
   return error;
