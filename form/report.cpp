@@ -162,52 +162,70 @@ class Json {
  public:
   explicit Json(std::string& out) : out_(out) {}
   // Starts a member, or with no name a list element; the caller appends the value.
-  std::string& Key(const char* name) {
-    const bool lines = open_.size() == 1 || (open_.size() == 2 && open_.back() == '[');
-    if (!first_) out_ += lines ? "," : ", ";
-    if (lines) out_ += open_.size() == 1 ? "\n  " : "\n    ";
-    first_ = false;
-    if (name) {
-      AppendJsonString(out_, name);
-      out_ += ": ";
-    }
-    return out_;
-  }
-  void Open(const char* name, char bracket) {
-    Key(name) += bracket;
-    open_ += bracket;
-    first_ = true;
-  }
-  void Close() {
-    out_ += open_.back() == '{' ? '}' : ']';
-    open_.pop_back();
-    first_ = false;
-  }
-  void Int(const char* name, std::int64_t value) { AppendInt(Key(name), value); }
-  void Bool(const char* name, bool value) { Key(name) += value ? "true" : "false"; }
-  void String(const char* name, std::string_view value) { AppendJsonString(Key(name), value); }
-  void Null(const char* name) { Key(name) += "null"; }
+  std::string& Key(const char* name);
+  void Open(const char* name, char bracket);  // '{' or '['
+  void Close();
+  void Int(const char* name, std::int64_t value);
+  void Bool(const char* name, bool value);
+  void String(const char* name, std::string_view value);
+  void Null(const char* name);
   // A null for a value that could not be read: `path` + `name` and the reason go to the errors.
-  void Failed(const char* name, std::string_view path, std::string_view reason) {
-    Null(name);
-    failures.emplace_back(path, reason);
-    failures.back().first += name;
-  }
+  void Failed(const char* name, std::string_view path, std::string_view reason);
   // A text that is empty when it could not be read.
-  void Text(const char* name, std::string_view value, std::string_view path) {
-    if (value.empty())
-      Failed(name, path, kNotRead);
-    else
-      String(name, value);
-  }
+  void Text(const char* name, std::string_view value, std::string_view path);
 
-  std::vector<std::pair<std::string, std::string>> failures;
+  // The elements of "errors", written as they come.
+  std::string failures;
 
  private:
   std::string& out_;
   std::string open_;  // the brackets of the open containers, innermost last
   bool first_ = true;
 };
+
+std::string& Json::Key(const char* name) {
+  const bool lines = open_.size() == 1 || (open_.size() == 2 && open_.back() == '[');
+  if (!first_) out_ += lines ? "," : ", ";
+  if (lines) out_ += open_.size() == 1 ? "\n  " : "\n    ";
+  first_ = false;
+  if (name) {
+    AppendJsonString(out_, name);
+    out_ += ": ";
+  }
+  return out_;
+}
+
+void Json::Open(const char* name, char bracket) {
+  Key(name) += bracket;
+  open_ += bracket;
+  first_ = true;
+}
+
+void Json::Close() {
+  out_ += open_.back() == '{' ? '}' : ']';
+  open_.pop_back();
+  first_ = false;
+}
+
+void Json::Int(const char* name, std::int64_t value) { AppendInt(Key(name), value); }
+void Json::Bool(const char* name, bool value) { Key(name) += value ? "true" : "false"; }
+void Json::String(const char* name, std::string_view value) { AppendJsonString(Key(name), value); }
+void Json::Null(const char* name) { Key(name) += "null"; }
+
+void Json::Failed(const char* name, std::string_view path, std::string_view reason) {
+  Null(name);
+  failures += failures.empty() ? "\n    {\"what\": \"" : ",\n    {\"what\": \"";
+  ((failures += path) += name) += "\", \"error\": ";
+  AppendJsonString(failures, reason);
+  failures += '}';
+}
+
+void Json::Text(const char* name, std::string_view value, std::string_view path) {
+  if (value.empty())
+    Failed(name, path, kNotRead);
+  else
+    String(name, value);
+}
 
 void AppendIso(std::string& out, const platform::LocalDateTime& t, int offsetMinutes) {
   out += '"';
@@ -297,8 +315,9 @@ void SystemData(Json& j, const SystemReport& s) {
     }
     out += '"';
   } else {
-    j.Failed("mac", path, "NetBIOS failed with code ");
-    AppendInt(j.failures.back().second, s.mac.code);
+    std::string reason = "NetBIOS failed with code ";
+    AppendInt(reason, s.mac.code);
+    j.Failed("mac", path, reason);
   }
   if (s.os) {
     j.Open("windows", '{');
@@ -383,8 +402,8 @@ void PlayerData(Json& j, const PlayerFacts& f) {
   const char* state = PlayState(f.replies.state);
   j.Bool("answering", answering);
   if (!answering) {
-    for (const char* name : {"state", "title", "position_ms", "length_s", "version"}) j.Null(name);
-    j.failures.emplace_back("player", "the player did not answer");
+    j.Failed("state", "player.", "the player did not answer");
+    for (const char* name : {"title", "position_ms", "length_s", "version"}) j.Null(name);
   } else {
     if (state)
       j.String("state", state);
@@ -435,15 +454,8 @@ void AppendData(std::string& out, const Report& report) {
     j.Close();
   }
   if (facts.player) PlayerData(j, *facts.player);
-  j.Open("errors", '[');
-  for (const auto& [what, why] : std::vector(std::move(j.failures))) {
-    j.Open(nullptr, '{');
-    j.String("what", what);
-    j.String("error", why);
-    j.Close();
-  }
-  j.Close();
-  j.Close();
+  j.Key("errors") += '[';
+  (out += j.failures) += "]}";
 }
 
 // A Prometheus label value: backslash, quote and line feed escaped.

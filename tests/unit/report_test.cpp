@@ -186,7 +186,7 @@ TEST_F(ReportTest, TypedDataIsTheRecordsWithNullAndAReasonForWhatFailed) {
   EXPECT_NE(data.find("\"player\": {\"answering\": false, \"state\": null, \"title\": null, \"position_ms\": null, "
                       "\"length_s\": null, \"version\": null}"),
             std::string::npos);
-  EXPECT_NE(data.find("{\"what\": \"player\", \"error\": \"the player did not answer\"}"), std::string::npos);
+  EXPECT_NE(data.find("{\"what\": \"player.state\", \"error\": \"the player did not answer\"}"), std::string::npos);
 }
 
 TEST_F(ReportTest, JsonCarriesEveryCharacterAndEscapesEveryControlCharacter) {
