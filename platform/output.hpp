@@ -22,4 +22,8 @@ bool WriteStandardStream(Stream stream, std::string_view utf8);
 // was. On failure no new file is left behind. Returns 0, or the system's error code.
 std::uint32_t ReplaceFileWith(const std::string& path, std::string_view bytes);
 
+// The form of `path` the file calls are given: any length through \\?\ (\\?\UNC\ for a share),
+// a device path (\\.\NUL, as NUL and CON become) as it is.
+std::string SystemPathOf(const std::string& path);
+
 }  // namespace platform

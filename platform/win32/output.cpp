@@ -104,6 +104,8 @@ void KeepLook(const std::wstring& from, const std::wstring& to) {
 
 }  // namespace
 
+std::string SystemPathOf(const std::string& path) { return Utf16ToUtf8(SystemPath(path)); }
+
 bool WriteStandardStream(Stream stream, std::string_view utf8) {
   const DWORD which = stream == Stream::Output ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE;
   const HANDLE inherited = GetStdHandle(which);

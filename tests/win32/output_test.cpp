@@ -79,4 +79,16 @@ TEST_F(OutputFolder, AReplacedFileKeepsItsAttributesAndAReadOnlyOneIsLeftAlone) 
   EXPECT_EQ(Names(), std::vector<std::string>{"report.txt"});
 }
 
+TEST(OutputPath, AnyLengthThroughTheLongFormDevicesAsTheyAre) {
+  char current[MAX_PATH];
+  GetCurrentDirectoryA(sizeof current, current);
+  EXPECT_EQ(platform::SystemPathOf("C:\\x\\..\\r.txt"), "\\\\?\\C:\\r.txt");
+  EXPECT_EQ(platform::SystemPathOf("r.txt"), "\\\\?\\" + std::string(current) + "\\r.txt");
+  EXPECT_EQ(platform::SystemPathOf("\\\\server\\share\\r.txt"), "\\\\?\\UNC\\server\\share\\r.txt");
+  EXPECT_EQ(platform::SystemPathOf("NUL"), "\\\\.\\NUL");
+  EXPECT_EQ(platform::SystemPathOf("\\\\?\\C:\\a/b"), "\\\\?\\C:\\a/b") << "already in the long form: as it is";
+  const std::string deep = "C:\\" + std::string(300, 'x') + "\\r.txt";
+  EXPECT_EQ(platform::SystemPathOf(deep), "\\\\?\\" + deep);
+}
+
 }  // namespace
