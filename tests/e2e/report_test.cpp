@@ -177,17 +177,16 @@ TEST_F(ReportTest, TypedDataAgreesWithTheDriversOwnReadings) {
   EXPECT_EQ(Number(json, "model", processor), family == 6 || family == 15 ? ((r[0] >> 12) & 0xF0) + model : model);
   EXPECT_EQ(Number(json, "stepping", processor), r[0] & 15);
   EXPECT_EQ(Number(json, "leaf1_edx", processor), r[3]);
-  char brand[49] = {};
+  unsigned brand[13] = {};  // leaves 0x80000002-4, then a zero
   __cpuid(0x80000000, r[0], r[1], r[2], r[3]);
-  if (r[0] >= 0x80000004) {
-    for (unsigned leaf = 0; leaf < 3; ++leaf) __cpuid(0x80000002 + leaf, *(unsigned*)(brand + 16 * leaf),
-                                                      *(unsigned*)(brand + 16 * leaf + 4), *(unsigned*)(brand + 16 * leaf + 8),
-                                                      *(unsigned*)(brand + 16 * leaf + 12));
-    std::string own(brand);
-    own.erase(0, own.find_first_not_of(' '));
-    own.erase(own.find_last_not_of(' ') + 1);
-    EXPECT_EQ(Text(json, "brand", processor), own);
+  for (unsigned leaf = 0; leaf < 3 && r[0] >= 0x80000004; ++leaf) {
+    unsigned* b = brand + 4 * leaf;
+    __cpuid(0x80000002 + leaf, b[0], b[1], b[2], b[3]);
   }
+  std::string own(reinterpret_cast<const char*>(brand));
+  own.erase(0, own.find_first_not_of(' '));
+  own.erase(own.find_last_not_of(' ') + 1);
+  EXPECT_EQ(Text(json, "brand", processor), own.empty() ? "-" : own);
 
   const DWORD drives = GetLogicalDrives();
   int seen = 0;

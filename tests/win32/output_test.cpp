@@ -31,19 +31,16 @@ class OutputFolder : public ::testing::Test {
   std::vector<std::string> Names() const {
     std::vector<std::string> names;
     WIN32_FIND_DATAA found;
-    const HANDLE find = FindFirstFileA((folder_ + "\\*").c_str(), &found);
-    if (find == INVALID_HANDLE_VALUE) return names;
-    do {
+    for (HANDLE find = FindFirstFileA((folder_ + "\\*").c_str(), &found); find != INVALID_HANDLE_VALUE;) {
       if (found.cFileName[0] != '.') names.push_back(found.cFileName);
-    } while (FindNextFileA(find, &found));
-    FindClose(find);
+      if (!FindNextFileA(find, &found)) find = (FindClose(find), INVALID_HANDLE_VALUE);
+    }
     return names;
   }
   std::string Read(const std::string& path) const {
-    const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                    OPEN_EXISTING, 0, nullptr);
     char buffer[256];
     DWORD n = 0;
+    const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
     ReadFile(file, buffer, sizeof buffer, &n, nullptr);
     CloseHandle(file);
     return std::string(buffer, n);
