@@ -18,9 +18,11 @@ const wchar_t* Arguments(const wchar_t* line) {
   return line;
 }
 
+// A message in ASCII to the standard error.
 void Say(const char* text) {
-  DWORD written;
-  WriteFile(GetStdHandle(STD_ERROR_HANDLE), text, lstrlenA(text), &written, nullptr);
+  DWORD length = 0, written;
+  while (text[length]) ++length;
+  WriteFile(GetStdHandle(STD_ERROR_HANDLE), text, length, &written, nullptr);
 }
 
 }  // namespace
