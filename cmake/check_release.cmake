@@ -1,5 +1,6 @@
-# Checks the release archive: it holds exactly the stripped program and the read-me, byte for
-# byte; the program names its debug file and stays within the size limit.
+# Checks the release archive: it holds exactly the stripped program, its console launcher, the
+# read-me and the report's schema, byte for byte; the program names its debug file and stays
+# within the size limit, the launcher within 32 KB.
 #   cmake -DOBJDUMP=<objdump> -DDIR=<release dir> -DARCHIVE=<name.zip> -DLIMIT=<bytes> -P check_release.cmake
 set(exe ${DIR}/Orvane.exe)
 file(SIZE ${exe} size)
@@ -9,15 +10,22 @@ if(size GREATER LIMIT)
   message(FATAL_ERROR "the stripped Orvane.exe has ${size} bytes, more than ${LIMIT}")
 endif()
 
+file(SIZE ${DIR}/Orvane.com com_size)
+message(STATUS "stripped Orvane.com: ${com_size} bytes, limit 32768 bytes")
+if(com_size GREATER 32768)
+  message(FATAL_ERROR "the stripped Orvane.com has ${com_size} bytes, more than 32768")
+endif()
+
 set(unpacked ${DIR}/check)
 file(REMOVE_RECURSE ${unpacked})
 file(ARCHIVE_EXTRACT INPUT ${DIR}/${ARCHIVE} DESTINATION ${unpacked})
 file(GLOB entries RELATIVE ${unpacked} ${unpacked}/*)
 list(SORT entries)
-if(NOT entries STREQUAL "Orvane.exe;Readme.txt")
-  message(FATAL_ERROR "the archive holds \"${entries}\", not Orvane.exe and Readme.txt")
+set(expected Orvane.com Orvane.exe Readme.txt orvane-report.schema.json)
+if(NOT entries STREQUAL expected)
+  message(FATAL_ERROR "the archive holds \"${entries}\", not \"${expected}\"")
 endif()
-foreach(entry Orvane.exe Readme.txt)
+foreach(entry IN LISTS expected)
   execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${unpacked}/${entry} ${DIR}/${entry} RESULT_VARIABLE differs)
   if(differs)
     message(FATAL_ERROR "${entry} in the archive differs from ${DIR}/${entry}")

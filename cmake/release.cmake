@@ -1,8 +1,9 @@
 # Makes the release archive: the program stripped of its symbols and debug information (kept in a
-# separate file that the stripped program names with a debug link) and the read-me, in one zip.
-#   cmake -DOBJCOPY=<objcopy> -DEXE=<Orvane.exe> -DREADME=<Readme.txt> -DOUT=<dir> -DARCHIVE=<name.zip>
-#         -P release.cmake
-foreach(var OBJCOPY EXE README OUT ARCHIVE)
+# separate file that the stripped program names with a debug link), its console launcher, the
+# read-me and the JSON report's schema, in one zip.
+#   cmake -DOBJCOPY=<objcopy> -DEXE=<Orvane.exe> -DCOM=<Orvane.com> -DREADME=<Readme.txt>
+#         -DSCHEMA=<orvane-report.schema.json> -DOUT=<dir> -DARCHIVE=<name.zip> -P release.cmake
+foreach(var OBJCOPY EXE COM README SCHEMA OUT ARCHIVE)
   if(NOT DEFINED ${var})
     message(FATAL_ERROR "release.cmake: ${var} is not set")
   endif()
@@ -23,5 +24,7 @@ endfunction()
 run(${OBJCOPY} --only-keep-debug ${EXE} ${name}.debug)
 run(${OBJCOPY} --strip-all ${EXE} ${name})
 run(${OBJCOPY} --add-gnu-debuglink=${name}.debug ${name})
+run(${OBJCOPY} --strip-all ${COM} Orvane.com)
 file(COPY_FILE ${README} ${OUT}/Readme.txt)
-run(${CMAKE_COMMAND} -E tar cf ${ARCHIVE} --format=zip ${name} Readme.txt)
+file(COPY_FILE ${SCHEMA} ${OUT}/orvane-report.schema.json)
+run(${CMAKE_COMMAND} -E tar cf ${ARCHIVE} --format=zip ${name} Orvane.com Readme.txt orvane-report.schema.json)

@@ -10,6 +10,7 @@
 #include "funclib/file_details.hpp"
 #include "funclib/format.hpp"
 #include "funclib/text.hpp"
+#include "platform/errors.hpp"
 #include "platform/files.hpp"
 
 const std::array<std::string_view, 7> DriveTypeNames{"Unknown", "No Root", "Removable", "Fixed",
@@ -41,10 +42,12 @@ DriveFacts ProbeDrive(char letter) {
   const std::string root = DriveRoot(letter);
   // Sizes are asked for only of a volume that answers: a drive without a medium would only
   // fail again, slowly.
-  if (platform::QueryVolumeInfo(root, d.volume)) {
-    if (!platform::QueryDiskSpace(root, d.freeToCaller, d.total)) d.freeToCaller = d.total = 0;
-  } else {
-    d.volume = {};
+  d.volumeRead = platform::QueryVolumeInfo(root, d.volume);
+  if (d.volumeRead) d.spaceRead = platform::QueryDiskSpace(root, d.freeToCaller, d.total);
+  if (!d.spaceRead) {
+    d.error = platform::LastSystemError();
+    if (!d.volumeRead) d.volume = {};
+    d.freeToCaller = d.total = 0;
   }
   d.driveType = platform::QueryDriveType(root);
   return d;

@@ -20,6 +20,8 @@ struct DriveFacts {
   std::uint64_t freeToCaller = 0;
   std::uint64_t total = 0;
   std::uint32_t driveType = 0;
+  bool volumeRead = false, spaceRead = false;  // which queries answered
+  std::uint32_t error = 0;                     // the system's error of the one that failed
 };
 
 // The root path of a drive letter: "C:\".

@@ -272,6 +272,14 @@ Control& ParentOf(F& form, const Row& row) {
 
 }  // namespace
 
+PageRow LayoutColumns(std::string_view listName) {
+  PageRow captions;
+  for (const auto& row : kLists)
+    if (listName == row.name)
+      for (const ListColumn& column : row.columns) captions.push_back(column.caption);
+  return captions;
+}
+
 std::string_view LayoutCaption(std::string_view controlName) {
   for (const auto& row : kSheets)
     if (controlName == row.name) return row.caption;

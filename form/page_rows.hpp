@@ -12,5 +12,8 @@ using PageRow = std::vector<std::string>;
 // The caption a control has in the main window's layout (a tab, a label, a group), or empty.
 std::string_view LayoutCaption(std::string_view controlName);
 
+// The column headings of a list in the main window's layout, left to right, or none.
+PageRow LayoutColumns(std::string_view listName);
+
 // A value-panel row: the label's layout caption without its trailing colon, and the value.
 PageRow PanelRow(std::string_view labelName, std::string value);

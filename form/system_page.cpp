@@ -31,13 +31,6 @@ constexpr std::uint16_t kClockMilliseconds = 2048;
 constexpr int kBlankRow = 8;
 constexpr const char* kClockPlaceholder = "calulation clock freq...";
 
-// The vendor text of CPUID leaf 0: the registers' bytes in memory order, up to the first zero.
-std::string VendorText(const std::array<std::uint32_t, 3>& regs) {
-  char bytes[12];
-  for (int i = 0; i < 12; ++i) bytes[i] = static_cast<char>((regs[i / 4] >> (8 * (i % 4))) & 0xFF);
-  return funclib::FixedText(bytes);
-}
-
 // "Type t, Family f, Model m, Stepping s" from the four low fields of the signature; the
 // extended model and family fields above bit 15 are not shown.
 std::string ModelText(std::uint32_t signature) {
@@ -61,6 +54,12 @@ std::string DisplayText(const platform::DisplayMode& m) {
 }
 
 }  // namespace
+
+std::string CpuVendorText(const std::array<std::uint32_t, 3>& regs) {
+  char bytes[12];
+  for (int i = 0; i < 12; ++i) bytes[i] = static_cast<char>((regs[i / 4] >> (8 * (i % 4))) & 0xFF);
+  return funclib::FixedText(bytes);
+}
 
 SystemFacts ProbeSystem() {
   SystemFacts s;
@@ -86,7 +85,7 @@ std::array<std::string, 17> FormatSystemValues(const SystemFacts& s) {
   const std::string user = c.UserName[0] == '\0' ? "n/a" : funclib::FixedText(c.UserName);
   return {kClockPlaceholder,
           std::to_string(s.processors.count),
-          VendorText(s.vendor),
+          CpuVendorText(s.vendor),
           ModelText(s.signature),
           "i" + std::to_string(s.processors.type),
           KeyboardText(s.keyboardType, s.functionKeys),

@@ -20,6 +20,10 @@ struct SystemFacts {
   funclib::TOrvane computer;
 };
 
+// The vendor text of CPUID leaf 0 (EBX, EDX, ECX): the registers' bytes in memory order, up to the
+// first zero.
+std::string CpuVendorText(const std::array<std::uint32_t, 3>& regs);
+
 // Reads the facts (quick: the clock is measured apart).
 SystemFacts ProbeSystem();
 // Measures the processor clock in Hz; blocks for about two seconds.

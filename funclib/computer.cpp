@@ -89,20 +89,26 @@ bool GetOrvaneInfo(TOrvane& info) {
   }
 }
 
-std::string GetMacAddress(const std::string& name, std::uint8_t groupSize) {
+MacReading ReadMacAddress(const std::string& name) {
+  MacReading reading;
+  const auto fail = [&reading](char step, std::uint8_t code) {
+    reading.failedStep = step;
+    reading.code = code;
+    return reading;
+  };
   std::array<std::uint8_t, kLanaEnumSize> lanas{};
   platform::NetbiosRequest enumerate;
   enumerate.command = kNcbEnum;
   enumerate.buffer = lanas.data();
   enumerate.length = kLanaEnumSize;
   std::uint8_t code = platform::RunNetbios(enumerate);
-  if (code != 0 || lanas[0] == 0) return NetbiosError('A', code);
+  if (code != 0 || lanas[0] == 0) return fail('A', code);
 
   platform::NetbiosRequest reset;
   reset.command = kNcbReset;
   reset.lana = lanas[1];
   code = platform::RunNetbios(reset);
-  if (code != 0) return NetbiosError('B', code);
+  if (code != 0) return fail('B', code);
 
   std::array<std::uint8_t, kAdapterStatusSize> status{};
   platform::NetbiosRequest adapterStatus;
@@ -116,11 +122,17 @@ std::string GetMacAddress(const std::string& name, std::uint8_t groupSize) {
   adapterStatus.buffer = status.data();
   adapterStatus.length = kAdapterStatusSize;
   code = platform::RunNetbios(adapterStatus);
-  if (code != 0) return NetbiosError('C', code);
+  if (code != 0) return fail('C', code);
+  std::memcpy(reading.bytes.data(), status.data(), reading.bytes.size());
+  return reading;
+}
 
+std::string GetMacAddress(const std::string& name, std::uint8_t groupSize) {
+  const MacReading reading = ReadMacAddress(name);
+  if (reading.failedStep != 0) return NetbiosError(reading.failedStep, reading.code);
   std::string mac;
   for (int i = 0; i < 6; ++i) {
-    AppendHex(mac, status[i], 2);
+    AppendHex(mac, reading.bytes[i], 2);
     if (groupSize > 0 && (i + 1) % groupSize == 0 && i < 5) mac += '.';
   }
   return mac;

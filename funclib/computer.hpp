@@ -1,5 +1,6 @@
 #pragma once
 // Facts about this computer: names, directories, Windows version, IP and MAC address.
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -22,6 +23,16 @@ struct TOrvane {
 // Fills `info` afresh. True when every step ran; false when one failed unexpectedly, with the
 // fields before it filled.
 bool GetOrvaneInfo(TOrvane& info);
+
+// The MAC address of the first network adapter NetBIOS lists, as it reports it: the six bytes, or
+// the step that failed ('A' enumeration, 'B' reset, 'C' adapter status; 0 none) and NetBIOS's
+// return code. `name` as for GetMacAddress.
+struct MacReading {
+  std::array<std::uint8_t, 6> bytes{};
+  char failedStep = 0;
+  std::uint8_t code = 0;
+};
+MacReading ReadMacAddress(const std::string& name);
 
 // The MAC address of the first network adapter NetBIOS lists, as upper-case hexadecimal byte
 // pairs with a "." after every `groupSize` bytes (0: none). `name` (at most 16 characters, cut

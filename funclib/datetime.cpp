@@ -83,6 +83,14 @@ void AppendIsoDateTime(std::string& out, const platform::LocalDateTime& t) {
   AppendTime(out, t, ":");
 }
 
+void AppendUtcOffset(std::string& out, int minutes) {
+  out += minutes < 0 ? '-' : '+';
+  const std::uint64_t magnitude = static_cast<std::uint64_t>(minutes < 0 ? -static_cast<std::int64_t>(minutes) : minutes);
+  AppendTwoDigits(out, magnitude / 60);
+  out += ':';
+  AppendTwoDigits(out, magnitude % 60);
+}
+
 platform::LocalDateTime SubtractMilliseconds(const platform::LocalDateTime& t, std::uint64_t ms) {
   const std::int64_t days = DaysFromCivil(t.year, t.month, t.day);
   const std::int64_t ofDay = ((t.hour * 60 + t.minute) * 60 + t.second) * std::int64_t{1000} + t.millisecond;

@@ -27,6 +27,9 @@ void AppendDateTime(std::string& out, const platform::LocalDateTime& t, const pl
 // Appends it as ISO 8601 local time: "2026-12-07T09:05:03".
 void AppendIsoDateTime(std::string& out, const platform::LocalDateTime& t);
 
+// Appends an offset from UTC in minutes as ISO 8601 writes it: "+01:00", "-05:30", "+00:00".
+void AppendUtcOffset(std::string& out, int minutes);
+
 // The local date and time `ms` milliseconds before `t`, with its weekday.
 platform::LocalDateTime SubtractMilliseconds(const platform::LocalDateTime& t, std::uint64_t ms);
 

@@ -21,5 +21,7 @@ struct LocalDateTime {
 
 // The current local date and time.
 LocalDateTime QueryLocalTime();
+// The same, read together with its offset from UTC in minutes (local time = UTC + offset).
+LocalDateTime QueryLocalTime(int& utcOffsetMinutes);
 
 }  // namespace platform

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -32,6 +33,9 @@ bool QueryHostName(char* buffer, int size);
 // The dotted IPv4 address of the first address that a lookup of `host` gives; nothing when the
 // lookup gives no host entry or no address.
 std::optional<std::string> ResolveFirstAddress(const std::string& host);
+
+// The dotted IPv4 addresses that a lookup of `host` gives, in its order; none when it gives none.
+std::vector<std::string> ResolveAddresses(const std::string& host);
 
 // One NetBIOS request: the fields of a network control block that are not zero. The call name is
 // the 16 bytes as sent (no terminating zero).

@@ -7,7 +7,7 @@ packages=(cmake make g++ googletest libgtest-dev libbenchmark-dev
           g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
           g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
           wine wine32:i386 wine64 fonts-wine xvfb xauth x11-utils xdotool procps
-          python3)
+          python3 python3-jsonschema prometheus locales)
 
 missing=()
 for p in "${packages[@]}"; do

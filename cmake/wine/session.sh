@@ -95,9 +95,10 @@ case "$cmd" in
     mkdir -p "$base"
     stop_session
     make_prefix
-    # C: gets a 20-character label, longer than the 11 of FAT: the disk list must show it whole.
-    # Wine reads the label when the wineserver starts, so it is written before that.
-    printf '%s' 'ORVANE TEST VOLUME20' > "$WINEPREFIX/drive_c/.windows-label"
+    # C: gets a 20-character label, longer than the 11 of FAT: the disk list must show it whole;
+    # or the label the session is started with (ORVANE_VOLUME_LABEL, UTF-8). Wine reads the label
+    # when the wineserver starts, so it is written before that.
+    printf '%s' "${ORVANE_VOLUME_LABEL:-ORVANE TEST VOLUME20}" > "$WINEPREFIX/drive_c/.windows-label"
     display=$(start_display)
     {
       env_lines

@@ -16,9 +16,9 @@ std::uint64_t QueryTickCount() {
   return tick64 ? tick64() : GetTickCount();
 }
 
-LocalDateTime QueryLocalTime() {
-  SYSTEMTIME st;
-  GetLocalTime(&st);
+namespace {
+
+LocalDateTime FromSystemTime(const SYSTEMTIME& st) {
   LocalDateTime t;
   t.year = st.wYear;
   t.month = st.wMonth;
@@ -29,6 +29,29 @@ LocalDateTime QueryLocalTime() {
   t.second = st.wSecond;
   t.millisecond = st.wMilliseconds;
   return t;
+}
+
+}  // namespace
+
+LocalDateTime QueryLocalTime() {
+  SYSTEMTIME st;
+  GetLocalTime(&st);
+  return FromSystemTime(st);
+}
+
+LocalDateTime QueryLocalTime(int& utcOffsetMinutes) {
+  // One reading of UTC made local: the offset is that of this very moment, summer time included.
+  SYSTEMTIME utc, local;
+  GetSystemTime(&utc);
+  FILETIME u, l;
+  if (!SystemTimeToTzSpecificLocalTime(nullptr, &utc, &local) || !SystemTimeToFileTime(&utc, &u) ||
+      !SystemTimeToFileTime(&local, &l)) {
+    utcOffsetMinutes = 0;
+    return QueryLocalTime();
+  }
+  const auto ticks = [](const FILETIME& f) { return (static_cast<long long>(f.dwHighDateTime) << 32) | f.dwLowDateTime; };
+  utcOffsetMinutes = static_cast<int>((ticks(l) - ticks(u)) / 600'000'000);
+  return FromSystemTime(local);
 }
 
 }  // namespace platform

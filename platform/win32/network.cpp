@@ -34,6 +34,19 @@ std::optional<std::string> ResolveFirstAddress(const std::string& host) {
   return std::string(text);
 }
 
+std::vector<std::string> ResolveAddresses(const std::string& host) {
+  std::vector<std::string> addresses;
+  const hostent* entry = gethostbyname(host.c_str());
+  if (!entry || entry->h_addrtype != AF_INET || entry->h_length != sizeof(in_addr) || !entry->h_addr_list)
+    return addresses;
+  for (char** item = entry->h_addr_list; *item; ++item) {
+    in_addr address;
+    std::memcpy(&address, *item, sizeof address);
+    if (const char* text = inet_ntoa(address)) addresses.emplace_back(text);
+  }
+  return addresses;
+}
+
 std::uint8_t RunNetbios(const NetbiosRequest& request) {
   NCB ncb{};
   ncb.ncb_command = request.command;

@@ -2,6 +2,8 @@
 #include <windows.h>
 #include <cpuid.h>
 
+#include <iterator>
+
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -30,6 +32,7 @@ DWORD Report(const std::string& args, const std::string& file, Rows& rows, HANDL
     CloseHandle(pi.hProcess);
   }
   if (out) CloseHandle(out);
+  if (file.empty()) return code;
   std::ifstream text(file, std::ios::binary);
   for (std::string line; std::getline(text, line);) {
     if (line.ends_with("\r")) line.pop_back();
@@ -122,6 +125,84 @@ TEST_F(ReportTest, AgreesWithTheDriverAndTheWindowAndGoesToARedirectedOutputAlik
   const std::string folder = ShotPath("orvane_no_such_folder");
   EXPECT_EQ(Report("\"" + folder + "\\r.txt\"", folder + "\\r.txt", rows), 2u) << "a folder that does not exist";
   EXPECT_EQ(GetFileAttributesA(folder.c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+// The number after "key": in `json`, searched from `from`; -1 when it is missing or null.
+long long Number(const std::string& json, const std::string& key, size_t from = 0) {
+  const size_t at = json.find("\"" + key + "\": ", from);
+  if (at == std::string::npos || json.compare(at + key.size() + 4, 4, "null") == 0) return -1;
+  return std::strtoll(json.c_str() + at + key.size() + 4, nullptr, 10);
+}
+
+// The text after "key": "... up to the closing quote (the texts checked here hold no escapes).
+std::string Text(const std::string& json, const std::string& key, size_t from = 0) {
+  const size_t at = json.find("\"" + key + "\": \"", from);
+  if (at == std::string::npos) return "-";
+  const size_t start = at + key.size() + 5;
+  return json.substr(start, json.find('"', start) - start);
+}
+
+TEST_F(ReportTest, TypedDataAgreesWithTheDriversOwnReadings) {
+  const std::string file = ShotPath("orvane_report.json");
+  Rows unused;
+  ASSERT_EQ(Report("/json \"" + file + "\"", "", unused), 0u);
+  const ULONGLONG uptimeNow = GetTickCount64();
+  std::ifstream in(file, std::ios::binary);
+  const std::string json((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  in.close();
+  DeleteFileA(file.c_str());
+  const size_t data = json.find("\n\"data\": {");
+  ASSERT_NE(data, std::string::npos) << json;
+
+  MEMORYSTATUSEX m{};
+  m.dwLength = sizeof m;
+  ASSERT_TRUE(GlobalMemoryStatusEx(&m));
+  for (auto [key, own] : {std::pair("total_phys_bytes", m.ullTotalPhys), std::pair("total_page_file_bytes", m.ullTotalPageFile),
+                          std::pair("total_virtual_bytes", m.ullTotalVirtual)})
+    EXPECT_NEAR(static_cast<double>(Number(json, key, data)), static_cast<double>(own), own / 100.0) << key;
+
+  const size_t processor = json.find("\"processor\": {", data);
+  SYSTEM_INFO si;
+  GetSystemInfo(&si);
+  EXPECT_EQ(Number(json, "count", processor), static_cast<long long>(si.dwNumberOfProcessors));
+  unsigned r[4] = {};  // EAX EBX ECX EDX
+  __cpuid(0, r[0], r[1], r[2], r[3]);
+  const unsigned vendorRegs[3] = {r[1], r[3], r[2]};
+  EXPECT_EQ(Text(json, "vendor", processor), std::string(reinterpret_cast<const char*>(vendorRegs), 12));
+  __cpuid(1, r[0], r[1], r[2], r[3]);
+  // Intel's and AMD's definition: family 15 adds the extended family; families 6 and 15 take the
+  // extended model as the model's high digit.
+  const unsigned family = (r[0] >> 8) & 15, model = (r[0] >> 4) & 15;
+  EXPECT_EQ(Number(json, "family", processor), family == 15 ? 15 + ((r[0] >> 20) & 255) : family);
+  EXPECT_EQ(Number(json, "model", processor), family == 6 || family == 15 ? ((r[0] >> 12) & 0xF0) + model : model);
+  EXPECT_EQ(Number(json, "stepping", processor), r[0] & 15);
+  EXPECT_EQ(Number(json, "leaf1_edx", processor), r[3]);
+  unsigned brand[13] = {};  // leaves 0x80000002-4, then a zero
+  __cpuid(0x80000000, r[0], r[1], r[2], r[3]);
+  for (unsigned leaf = 0; leaf < 3 && r[0] >= 0x80000004; ++leaf) {
+    unsigned* b = brand + 4 * leaf;
+    __cpuid(0x80000002 + leaf, b[0], b[1], b[2], b[3]);
+  }
+  std::string own(reinterpret_cast<const char*>(brand));
+  own.erase(0, own.find_first_not_of(' '));
+  own.erase(own.find_last_not_of(' ') + 1);
+  EXPECT_EQ(Text(json, "brand", processor), own.empty() ? "-" : own);
+
+  const DWORD drives = GetLogicalDrives();
+  int seen = 0;
+  for (char letter = 'A'; letter <= 'Z'; ++letter) {
+    ULARGE_INTEGER avail, total;
+    const std::string root = std::string(1, letter) + ":\\";
+    if (!(drives & (1u << (letter - 'A'))) || !GetDiskFreeSpaceExA(root.c_str(), &avail, &total, nullptr)) continue;
+    const size_t at = json.find("{\"root\": \"" + std::string(1, letter) + ":\\\\\"", data);
+    ASSERT_NE(at, std::string::npos) << root;
+    EXPECT_EQ(Number(json, "total_bytes", at), static_cast<long long>(total.QuadPart)) << root;
+    ++seen;
+  }
+  EXPECT_GE(seen, 2) << "C: and Z:";
+  const long long uptime = Number(json, "uptime_ms", data);
+  EXPECT_LE(uptime, static_cast<long long>(uptimeNow));
+  EXPECT_LT(static_cast<long long>(uptimeNow) - uptime, 2000) << "the uptime of a report written just now";
 }
 
 }  // namespace

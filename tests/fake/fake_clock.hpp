@@ -9,6 +9,7 @@ namespace fake {
 struct Clock {
   std::uint64_t tickCount = 0;
   platform::LocalDateTime localTime;
+  int utcOffsetMinutes = 0;
 };
 
 }  // namespace fake

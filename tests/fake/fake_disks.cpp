@@ -33,7 +33,7 @@ std::uint32_t QueryLogicalDrives() {
 bool QueryVolumeInfo(const std::string& root, VolumeInfo& out) {
   Record(fake::Fake().disks.volumeQueries, root);
   const fake::Drive* drive = Find(root);
-  if (!drive || !drive->volume) return false;
+  if (!drive || !drive->volume) return fake::Fake().lastError = drive ? drive->error : 3, false;
   out = *drive->volume;
   return true;
 }
@@ -41,7 +41,7 @@ bool QueryVolumeInfo(const std::string& root, VolumeInfo& out) {
 bool QueryDiskSpace(const std::string& root, std::uint64_t& freeToCaller, std::uint64_t& total) {
   Record(fake::Fake().disks.spaceQueries, root);
   const fake::Drive* drive = Find(root);
-  if (!drive || !drive->space) return false;
+  if (!drive || !drive->space) return fake::Fake().lastError = drive ? drive->error : 3, false;
   freeToCaller = drive->space->first;
   total = drive->space->second;
   return true;

@@ -16,6 +16,7 @@ struct Drive {
   std::optional<platform::VolumeInfo> volume;  // nothing: the volume query fails (no medium)
   std::optional<std::pair<std::uint64_t, std::uint64_t>> space;  // free to caller, total; nothing: fails
   std::uint32_t type = 3;
+  std::uint32_t error = 21;  // the system error of a failing query (21: the device is not ready)
 };
 
 struct Disks {

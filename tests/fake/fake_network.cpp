@@ -32,6 +32,13 @@ std::optional<std::string> ResolveFirstAddress(const std::string& host) {
   return it->second;
 }
 
+std::vector<std::string> ResolveAddresses(const std::string& host) {
+  std::vector<std::string> all;
+  if (const std::optional<std::string> first = ResolveFirstAddress(host)) all.push_back(*first);
+  for (const std::string& more : fake::Fake().network.moreAddresses) all.push_back(more);
+  return all;
+}
+
 std::uint8_t RunNetbios(const NetbiosRequest& request) {
   fake::Network& n = fake::Fake().network;
   n.netbios.push_back({request.command, request.lana, std::string(request.callName, 16), request.length});

@@ -21,6 +21,7 @@ struct Network {
   bool startupFails = false;
   std::optional<std::string> hostName = "orvane-pc";  // nothing: the call fails
   std::map<std::string, std::string> addresses = {{"orvane-pc", "192.168.1.20"}};
+  std::vector<std::string> moreAddresses;  // what a full lookup gives after the first
   std::uint8_t enumCode = 0;   // return codes of the three NetBIOS requests
   std::uint8_t resetCode = 0;
   std::uint8_t statusCode = 0;

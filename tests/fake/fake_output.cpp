@@ -9,19 +9,10 @@ bool WriteStandardStream(Stream stream, std::string_view bytes) {
   return o.streamsWork;
 }
 
-bool ReplaceFileWith(const std::string& path, std::string_view bytes) {
-  if (!fake::Fake().output.filesFail) fake::Fake().output.files[path] = bytes;
-  return !fake::Fake().output.filesFail;
-}
-
-// The fake system's ANSI code page is Latin-1.
-std::string AnsiToUtf8(std::string_view ansi) {
-  std::string out;
-  for (const unsigned char c : ansi) {
-    if (c >= 0x80) out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(c < 0x80 ? c : 0x80 | (c & 0x3F));
-  }
-  return out;
+std::uint32_t ReplaceFileWith(const std::string& path, std::string_view bytes) {
+  fake::Output& o = fake::Fake().output;
+  if (o.fileError == 0) o.files[path] = bytes;
+  return o.fileError;
 }
 
 }  // namespace platform

@@ -1,6 +1,7 @@
 #pragma once
 // The scriptable stand-in for the platform layer that the host unit tests link against. Tests set
 // what the "system" answers in Fake() and read back what the program asked of it.
+#include <cstdint>
 #include <map>
 #include <string>
 #include <utility>
@@ -27,11 +28,13 @@
 
 namespace fake {
 
-// The report's standard streams and every file it wrote, by path; `filesFail`: every write fails.
+// The report's standard streams and every file it wrote, by path; `fileError`: the system error
+// every file write fails with (0: they work).
 struct Output {
   std::string standardOutput, standardError;
   std::map<std::string, std::string> files;
-  bool streamsWork = true, filesFail = false;
+  bool streamsWork = true;
+  std::uint32_t fileError = 0;
 };
 
 struct Platform {
@@ -58,6 +61,7 @@ struct Platform {
   Desktop desktop;
   Printers printers;
   Output output;
+  std::uint32_t lastError = 0;  // what the last failed call left
 };
 
 // The one fake system of the test process.

@@ -53,6 +53,18 @@ TEST(ReplaceSubstring, NeverReplacesInsideItsOwnReplacement) {
   ExpectReplaced(Replace("ab", "b", "bab", 1, 0), 1, "abab");
 }
 
+TEST(AppendHex, AllSixtyFourBits) {
+  std::string s;
+  funclib::AppendHex(s, 0x0123456789ABCDEFull, 4);
+  EXPECT_EQ(s, "123456789ABCDEF");
+  s.clear();
+  funclib::AppendHex(s, 0xFFFFFFFFFFFFFFFFull, 1);
+  EXPECT_EQ(s, "FFFFFFFFFFFFFFFF");
+  s = "$";
+  funclib::AppendHex(s, 0x100000000ull, 12);
+  EXPECT_EQ(s, "$000100000000") << "appended, padded, the bit above 32 kept";
+}
+
 TEST(PadIntToStr, PadsTheDigitsToTheWidthWithTheSignInFront) {
   EXPECT_EQ(funclib::PadIntToStr(2, '0', 5), "05");
   EXPECT_EQ(funclib::PadIntToStr(2, '0', 123), "123");  // never cut

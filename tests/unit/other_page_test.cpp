@@ -64,6 +64,18 @@ TEST(DateTimeText, StartTimeGoesBackOverDaysMonthsAndLeapDays) {
       << "a count past 2^32";
 }
 
+// The first four-digit year: no padding, the century rule (1000 is no leap year), its weekdays.
+TEST(DateTimeText, TheYearOneThousand) {
+  EXPECT_EQ(DateTime(At(1000, 1, 1, 3, 12, 0, 0)), "Wed, January 01, 1000 / 12:00:00");
+  EXPECT_EQ(DateTime(SubtractMilliseconds(At(1000, 3, 1, 6, 0, 0, 0), 1)), "Fri, February 28, 1000 / 23:59:59");
+  EXPECT_EQ(funclib::DaysFromCivil(1000, 1, 1), -354285);
+  EXPECT_FALSE(funclib::IsValidDate(1000, 2, 29));
+  std::string iso;
+  funclib::AppendIsoDateTime(iso, At(1000, 12, 31, 2, 23, 59, 58));
+  funclib::AppendUtcOffset(iso, 0);
+  EXPECT_EQ(iso, "1000-12-31T23:59:58+00:00");
+}
+
 TEST(SysColorItems, SkipTheColourTheSystemDoesNotHave) {
   EXPECT_EQ(SysColorIndex(0), 0);
   EXPECT_EQ(SysColorIndex(24), 24);
