@@ -52,8 +52,8 @@ void MessageLoop::Resettle() {
   if (handlers_ > 0) HandToSystemTimers();
 }
 
-void MessageLoop::Tick(LoopTimer& timer) {
-  timer.last = GetTickCount64();
+void MessageLoop::Tick(LoopTimer& timer, ULONGLONG now) {
+  timer.last = now;
   try {
     timer.Fire();
   } catch (...) {
@@ -75,7 +75,7 @@ void CALLBACK MessageLoop::SystemTimerTicked(HWND, UINT, UINT_PTR id, DWORD) {
   if (now - t.last < t.interval / 2) return;
   t.due = now + t.interval;
   ++self->handlers_;  // inside another loop's dispatch
-  self->Tick(t);
+  self->Tick(t, now);
   --self->handlers_;
 }
 
@@ -98,7 +98,7 @@ DWORD MessageLoop::RunDueTimers() {
     // never less than half an interval apart, whichever loop runs them.
     t->due += t->interval;
     if (t->due < now + t->interval / 2) t->due = now + t->interval;
-    Tick(*t);
+    Tick(*t, now);
     now = GetTickCount64();
   }
   ULONGLONG next = ~0ULL;

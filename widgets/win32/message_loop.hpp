@@ -61,7 +61,8 @@ class MessageLoop {
   void Handle(MSG& msg);
   // Runs the ticks that are due, each timer at most once; returns the ms until the next is due.
   DWORD RunDueTimers();
-  void Tick(LoopTimer& timer);
+  // One tick of the timer at `now` (GetTickCount64).
+  void Tick(LoopTimer& timer, ULONGLONG now);
   // Another loop may pump the messages from now on: every timer gets its system timer.
   void HandToSystemTimers();
   // The own loop waits again and runs the ticks itself: the system timers stop.
