@@ -23,8 +23,11 @@ namespace {
 constexpr std::uint32_t kFlagColumns[] = {0x2, 0x1, 0x4, 0x8, 0x10, 0x8000};
 
 std::string SizeText(std::uint64_t bytes, int unitIndex, const platform::FormatSettings& fs) {
-  const double value = unitIndex == 0 ? static_cast<double>(bytes * 8)
-                                      : static_cast<double>(bytes) / std::pow(1024.0, unitIndex - 1);
+  // A power of two is exact in a double: the division is the same as by pow(1024, n), without
+  // the library's pow in the program.
+  double unit = 1;
+  for (int i = 1; i < unitIndex; ++i) unit *= 1024;
+  const double value = unitIndex == 0 ? static_cast<double>(bytes * 8) : static_cast<double>(bytes) / unit;
   return funclib::FormatNumber(value, 2, fs);
 }
 
