@@ -3,7 +3,6 @@
 #include "form/disks_page.hpp"
 
 #include <algorithm>
-#include <cmath>
 
 #include "form/orvane_form.hpp"
 #include "funclib/bits.hpp"
