@@ -27,6 +27,19 @@ std::string RawClipboardText() {
   return text;
 }
 
+std::wstring RawClipboardUnicode() {
+  std::wstring text;
+  if (!OpenClipboard(nullptr)) return L"<busy>";
+  if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    if (const auto* p = static_cast<const wchar_t*>(GlobalLock(data))) {
+      text = p;
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  return text;
+}
+
 void SetRawClipboardText(const char* text) {
   ASSERT_TRUE(OpenClipboard(nullptr));
   EmptyClipboard();
@@ -60,6 +73,17 @@ TEST_F(FuncLibWindow, ClipboardTextGoesBothWays) {
   EXPECT_EQ(funclib::ClipboardText(0), "from another program");
   EXPECT_EQ(funclib::ClipboardText(1, ""), std::string(1, '\0'));
   EXPECT_EQ(funclib::ClipboardText(0), "");
+
+  // Any script, a character beyond the basic plane too, travels whole as Unicode text.
+  const std::string song = "\xE6\xAE\x8B\xE9\x85\xB7 - \xD0\x9A\xD0\xB8\xD0\xBD\xD0\xBE \xF0\x9F\x98\x80";
+  funclib::ClipboardText(1, song);
+  EXPECT_EQ(RawClipboardUnicode(), L"\x6B8B\x9177 - \x041A\x0438\x043D\x043E \xD83D\xDE00");
+  EXPECT_EQ(funclib::ClipboardText(0), song);
+  // A program that writes code-page text: the system's Unicode form of it is read.
+  SetRawClipboardText("Caf\xE9");
+  if (GetACP() == 1252) {
+    EXPECT_EQ(funclib::ClipboardText(0), "Caf\xC3\xA9");
+  }
 }
 
 TEST_F(FuncLibWindow, AnEmptyClipboardReadsAsTheCodeZeroText) {
