@@ -52,14 +52,15 @@ TEST_F(DisksOther, DisksRowsMatchTheDriversOwnQueries) {
     if (!((mask >> i) & 1)) continue;
     const std::string root{static_cast<char>('A' + i), ':', '\\'};
     SCOPED_TRACE(root);
-    char label[MAX_PATH + 1] = {}, fs[MAX_PATH + 1] = {};
+    wchar_t label[MAX_PATH + 1] = {}, fs[MAX_PATH + 1] = {};
     DWORD serial = 0, length = 0, flags = 0;
-    const bool ok = GetVolumeInformationA(root.c_str(), label, sizeof label, &serial, &length, &flags, fs, sizeof fs);
+    const bool ok = GetVolumeInformationW(Utf16(root).c_str(), label, MAX_PATH + 1, &serial, &length, &flags, fs,
+                                          MAX_PATH + 1);
     char serialText[16];
     std::snprintf(serialText, sizeof serialText, "%04X-%04X", static_cast<unsigned>(ok ? serial >> 16 : 0),
                   static_cast<unsigned>(ok ? serial & 0xFFFF : 0));
-    EXPECT_EQ(Cell(list, row, 0), std::string(ok ? label : "") + " (" + root.substr(0, 2) + ")");
-    EXPECT_EQ(Cell(list, row, 3), ok ? fs : "");
+    EXPECT_EQ(Cell(list, row, 0), (ok ? Utf8(label) : "") + " (" + root.substr(0, 2) + ")");
+    EXPECT_EQ(Cell(list, row, 3), ok ? Utf8(fs) : "");
     EXPECT_EQ(Cell(list, row, 4), serialText);
     EXPECT_EQ(Cell(list, row, 6), std::to_string(ok ? length : 0));
     EXPECT_EQ(Cell(list, row, 7), (ok && (flags & FS_CASE_IS_PRESERVED)) ? "true" : "false");
@@ -93,6 +94,24 @@ TEST_F(DisksOther, DisksRowsMatchTheDriversOwnQueries) {
   EXPECT_EQ(ListItemCount(list), drives) << "a refill replaces the rows";
   if (!TheEnv().shots.empty()) {
     EXPECT_TRUE(Screenshot(main_, ShotPath("e2e-disks-page.png")));
+  }
+}
+
+// The session of this test gives D: a label in three scripts: its row shows it whole, read from
+// the list in Unicode.
+TEST_F(DisksOther, ALabelInAnyScriptShowsWhole) {
+  ASSERT_TRUE(GetLogicalDrives() & (1u << 3)) << "the session has no drive D:";
+  ShowPage(3);
+  HWND list = nullptr;
+  for (HWND h : Descendants(main_))
+    if (ClassName(h) == "SysListView32" && IsWindowVisible(h)) list = h;
+  ASSERT_NE(list, nullptr);
+  std::string row = "<no D: row>";
+  for (int i = 0; i < ListItemCount(list); ++i)
+    if (Cell(list, i, 0).ends_with("(D:)")) row = Cell(list, i, 0);
+  EXPECT_EQ(row, "Тест Größe 测试 (D:)");
+  if (!TheEnv().shots.empty()) {
+    EXPECT_TRUE(Screenshot(main_, ShotPath("e2e-disks-page-unicode.png")));
   }
 }
 

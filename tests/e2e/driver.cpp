@@ -4,10 +4,27 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 
 #include "tests/e2e/png.hpp"
 
 namespace e2e {
+
+std::string Utf8(std::wstring_view text) {
+  if (text.empty()) return {};
+  const int n = static_cast<int>(text.size());
+  std::string out(static_cast<size_t>(WideCharToMultiByte(CP_UTF8, 0, text.data(), n, nullptr, 0, nullptr, nullptr)), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.data(), n, out.data(), static_cast<int>(out.size()), nullptr, nullptr);
+  return out;
+}
+
+std::wstring Utf16(std::string_view text) {
+  if (text.empty()) return {};
+  const int n = static_cast<int>(text.size());
+  std::wstring out(static_cast<size_t>(MultiByteToWideChar(CP_UTF8, 0, text.data(), n, nullptr, 0)), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, text.data(), n, out.data(), static_cast<int>(out.size()));
+  return out;
+}
 
 std::string WindowsPath(const std::string& path) {
   if (path.empty() || path[0] != '/') return path;
@@ -27,9 +44,10 @@ Program::~Program() {
 bool Program::Start(const std::string& exe, const std::string& args) {
   std::string cmd = "\"" + WindowsPath(exe) + "\"";
   if (!args.empty()) cmd += " " + args;
-  STARTUPINFOA si{};
+  std::wstring wide = Utf16(cmd);
+  STARTUPINFOW si{};
   si.cb = sizeof si;
-  return CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi_) != 0;
+  return CreateProcessW(nullptr, wide.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi_) != 0;
 }
 
 namespace {
@@ -86,17 +104,18 @@ void Program::Kill() {
 }
 
 std::string WindowText(HWND hwnd) {
-  char buf[1024];
+  wchar_t buf[1024] = {};
   DWORD_PTR len = 0;
-  if (!SendMessageTimeoutA(hwnd, WM_GETTEXT, sizeof buf, reinterpret_cast<LPARAM>(buf), SMTO_ABORTIFHUNG, 2000, &len))
+  if (!SendMessageTimeoutW(hwnd, WM_GETTEXT, std::size(buf), reinterpret_cast<LPARAM>(buf), SMTO_ABORTIFHUNG, 2000,
+                           &len))
     return {};
-  return std::string(buf, len < sizeof buf ? len : sizeof buf - 1);
+  return Utf8(buf);
 }
 
 std::string ClassName(HWND hwnd) {
-  char buf[256];
-  const int n = GetClassNameA(hwnd, buf, sizeof buf);
-  return std::string(buf, n > 0 ? static_cast<size_t>(n) : 0);
+  wchar_t buf[256] = {};
+  GetClassNameW(hwnd, buf, static_cast<int>(std::size(buf)) - 1);
+  return Utf8(buf);
 }
 
 std::vector<HWND> Descendants(HWND parent) {
@@ -183,7 +202,7 @@ bool RemoteRect(HANDLE process, HWND hwnd, UINT msg, WPARAM wp, RECT* out) {
   void* remote = VirtualAllocEx(process, nullptr, sizeof(RECT), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
   if (!remote) return false;
   DWORD_PTR result = 0;
-  bool ok = SendMessageTimeoutA(hwnd, msg, wp, reinterpret_cast<LPARAM>(remote), SMTO_ABORTIFHUNG, 2000, &result) &&
+  bool ok = SendMessageTimeoutW(hwnd, msg, wp, reinterpret_cast<LPARAM>(remote), SMTO_ABORTIFHUNG, 2000, &result) &&
             result != 0;
   SIZE_T read = 0;
   ok = ok && ReadProcessMemory(process, remote, out, sizeof(RECT), &read) && read == sizeof(RECT);
@@ -192,8 +211,8 @@ bool RemoteRect(HANDLE process, HWND hwnd, UINT msg, WPARAM wp, RECT* out) {
 }
 
 void ClickAt(HWND hwnd, int x, int y) {
-  PostMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
-  PostMessageA(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+  PostMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+  PostMessageW(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
 }
 
 bool ClickTab(HANDLE process, HWND tabControl, int index) {
@@ -233,33 +252,33 @@ namespace e2e {
 
 bool WaitResponsive(HWND hwnd, DWORD timeoutMs) {
   DWORD_PTR result = 0;
-  return SendMessageTimeoutA(hwnd, WM_NULL, 0, 0, SMTO_NORMAL, timeoutMs, &result) != 0;
+  return SendMessageTimeoutW(hwnd, WM_NULL, 0, 0, SMTO_NORMAL, timeoutMs, &result) != 0;
 }
 
 int ListItemCount(HWND list) {
   DWORD_PTR count = 0;
-  if (!SendMessageTimeoutA(list, LVM_GETITEMCOUNT, 0, 0, SMTO_ABORTIFHUNG, 2000, &count)) return -1;
+  if (!SendMessageTimeoutW(list, LVM_GETITEMCOUNT, 0, 0, SMTO_ABORTIFHUNG, 2000, &count)) return -1;
   return static_cast<int>(count);
 }
 
 std::string RemoteListText(HANDLE process, HWND list, int item, int sub) {
-  constexpr SIZE_T kText = 512;
-  auto* remote = static_cast<char*>(
-      VirtualAllocEx(process, nullptr, sizeof(LVITEMA) + kText, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
+  constexpr SIZE_T kText = 512;  // characters
+  auto* remote = static_cast<char*>(VirtualAllocEx(process, nullptr, sizeof(LVITEMW) + kText * sizeof(wchar_t),
+                                                   MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
   if (!remote) return "<no remote buffer>";
-  LVITEMA lvi{};
+  LVITEMW lvi{};
   lvi.iSubItem = sub;
-  lvi.pszText = remote + sizeof(LVITEMA);
+  lvi.pszText = reinterpret_cast<wchar_t*>(remote + sizeof(LVITEMW));
   lvi.cchTextMax = static_cast<int>(kText);
-  char text[kText] = {};
+  wchar_t text[kText] = {};
   SIZE_T done = 0;
   DWORD_PTR length = 0;
   const bool ok = WriteProcessMemory(process, remote, &lvi, sizeof lvi, &done) &&
-                  SendMessageTimeoutA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(item),
+                  SendMessageTimeoutW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(item),
                                       reinterpret_cast<LPARAM>(remote), SMTO_ABORTIFHUNG, 2000, &length) &&
-                  ReadProcessMemory(process, remote + sizeof(LVITEMA), text, kText - 1, &done);
+                  ReadProcessMemory(process, remote + sizeof(LVITEMW), text, (kText - 1) * sizeof(wchar_t), &done);
   VirtualFreeEx(process, remote, 0, MEM_RELEASE);
-  return ok ? std::string(text, strnlen(text, kText - 1)) : "<unreadable>";
+  return ok ? Utf8(text) : "<unreadable>";
 }
 
 void MouseTo(int x, int y) {
@@ -291,7 +310,7 @@ BOOL CALLBACK TipProc(HWND hwnd, LPARAM lp) {
   auto* s = reinterpret_cast<TipSearch*>(lp);
   DWORD pid = 0;
   GetWindowThreadProcessId(hwnd, &pid);
-  if (pid == s->pid && IsWindowVisible(hwnd) && ClassName(hwnd) == TOOLTIPS_CLASSA) {
+  if (pid == s->pid && IsWindowVisible(hwnd) && ClassName(hwnd) == "tooltips_class32") {
     s->found = hwnd;
     return FALSE;
   }
@@ -306,9 +325,35 @@ HWND VisibleTooltip(DWORD pid) {
   return s.found;
 }
 
+std::wstring ClipboardUnicode() {
+  std::wstring text = L"<not open>";
+  if (!OpenClipboard(nullptr)) return text;
+  text = L"<no text>";
+  if (HANDLE h = GetClipboardData(CF_UNICODETEXT)) {
+    if (const auto* p = static_cast<const wchar_t*>(GlobalLock(h))) {
+      text.assign(p, wcsnlen(p, GlobalSize(h) / sizeof(wchar_t)));
+      GlobalUnlock(h);
+    }
+  }
+  CloseClipboard();
+  return text;
+}
+
+std::string WaitForTip(DWORD pid, const std::string& want, DWORD timeoutMs) {
+  std::string seen = "<no tooltip>";
+  for (DWORD waited = 0; waited < timeoutMs; waited += 50) {
+    if (HWND tip = VisibleTooltip(pid)) {
+      seen = WindowText(tip);
+      if (seen == want) break;
+    }
+    Sleep(50);
+  }
+  return seen;
+}
+
 void PickComboItem(HWND combo, int index) {
-  SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-  PostMessageA(GetParent(combo), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
+  SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  PostMessageW(GetParent(combo), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
                reinterpret_cast<LPARAM>(combo));
 }
 

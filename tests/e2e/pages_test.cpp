@@ -17,19 +17,7 @@ namespace {
 
 using Pages = OrvaneWindow;
 
-std::string ClipboardNow() {
-  std::string text = "<not open>";
-  if (!OpenClipboard(nullptr)) return text;
-  text = "<no text>";
-  if (HANDLE h = GetClipboardData(CF_TEXT)) {
-    if (const char* p = static_cast<const char*>(GlobalLock(h))) {
-      text.assign(p, strnlen(p, GlobalSize(h)));
-      GlobalUnlock(h);
-    }
-  }
-  CloseClipboard();
-  return text;
-}
+std::string ClipboardNow() { return Utf8(ClipboardUnicode()); }
 
 bool SetClipboardNow(const std::string& text) {
   if (!OpenClipboard(nullptr)) return false;
@@ -43,19 +31,6 @@ bool SetClipboardNow(const std::string& text) {
   }
   CloseClipboard();
   return ok;
-}
-
-// Waits until the process shows a tooltip with exactly this text; returns the last text seen.
-std::string WaitForTip(DWORD pid, const std::string& want, DWORD timeoutMs) {
-  std::string seen = "<no tooltip>";
-  for (DWORD waited = 0; waited < timeoutMs; waited += 50) {
-    if (HWND tip = VisibleTooltip(pid)) {
-      seen = WindowText(tip);
-      if (seen == want) break;
-    }
-    Sleep(50);
-  }
-  return seen;
 }
 
 std::string Format(const char* fmt, int a, int b, int c, int d) {

@@ -42,8 +42,8 @@ Ink InkBox(const std::vector<std::uint8_t>& rgb, int w, int h) {
 Ink ExpectedInk(const std::string& text) {
   HDC screen = GetDC(nullptr);
   const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-  HFONT font = CreateFontA(-MulDiv(11, dpi, 96), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "Tahoma");
+  HFONT font = CreateFontW(-MulDiv(11, dpi, 96), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"Tahoma");
   HDC mem = CreateCompatibleDC(screen);
   ReleaseDC(nullptr, screen);
   BITMAPINFO bi{};
@@ -53,7 +53,8 @@ Ink ExpectedInk(const std::string& text) {
   SelectObject(mem, bmp);
   SelectObject(mem, font);
   const RECT all{0, 0, 600, 60};
-  ExtTextOutA(mem, 10, 10, ETO_OPAQUE, &all, text.c_str(), static_cast<UINT>(text.size()), nullptr);  // black on white
+  const std::wstring wide = Utf16(text);
+  ExtTextOutW(mem, 10, 10, ETO_OPAQUE, &all, wide.c_str(), static_cast<UINT>(wide.size()), nullptr);  // black on white
   GdiFlush();
   const std::vector<std::uint8_t> pixels(bits, bits + 600 * 60 * 3);  // grey levels only: channel order is moot
   DeleteDC(mem);
