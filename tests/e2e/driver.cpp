@@ -6,25 +6,10 @@
 #include <cstring>
 #include <iterator>
 
+#include "platform/utf.hpp"
 #include "tests/e2e/png.hpp"
 
 namespace e2e {
-
-std::string Utf8(std::wstring_view text) {
-  if (text.empty()) return {};
-  const int n = static_cast<int>(text.size());
-  std::string out(static_cast<size_t>(WideCharToMultiByte(CP_UTF8, 0, text.data(), n, nullptr, 0, nullptr, nullptr)), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.data(), n, out.data(), static_cast<int>(out.size()), nullptr, nullptr);
-  return out;
-}
-
-std::wstring Utf16(std::string_view text) {
-  if (text.empty()) return {};
-  const int n = static_cast<int>(text.size());
-  std::wstring out(static_cast<size_t>(MultiByteToWideChar(CP_UTF8, 0, text.data(), n, nullptr, 0)), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, text.data(), n, out.data(), static_cast<int>(out.size()));
-  return out;
-}
 
 std::string WindowsPath(const std::string& path) {
   if (path.empty() || path[0] != '/') return path;
@@ -44,7 +29,7 @@ Program::~Program() {
 bool Program::Start(const std::string& exe, const std::string& args) {
   std::string cmd = "\"" + WindowsPath(exe) + "\"";
   if (!args.empty()) cmd += " " + args;
-  std::wstring wide = Utf16(cmd);
+  std::wstring wide = platform::Utf8ToUtf16(cmd);
   STARTUPINFOW si{};
   si.cb = sizeof si;
   return CreateProcessW(nullptr, wide.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi_) != 0;
@@ -109,13 +94,13 @@ std::string WindowText(HWND hwnd) {
   if (!SendMessageTimeoutW(hwnd, WM_GETTEXT, std::size(buf), reinterpret_cast<LPARAM>(buf), SMTO_ABORTIFHUNG, 2000,
                            &len))
     return {};
-  return Utf8(buf);
+  return platform::Utf16ToUtf8(buf, std::size(buf));
 }
 
 std::string ClassName(HWND hwnd) {
   wchar_t buf[256] = {};
-  GetClassNameW(hwnd, buf, static_cast<int>(std::size(buf)) - 1);
-  return Utf8(buf);
+  GetClassNameW(hwnd, buf, static_cast<int>(std::size(buf)));
+  return platform::Utf16ToUtf8(buf, std::size(buf));
 }
 
 std::vector<HWND> Descendants(HWND parent) {
@@ -202,7 +187,7 @@ bool RemoteRect(HANDLE process, HWND hwnd, UINT msg, WPARAM wp, RECT* out) {
   void* remote = VirtualAllocEx(process, nullptr, sizeof(RECT), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
   if (!remote) return false;
   DWORD_PTR result = 0;
-  bool ok = SendMessageTimeoutW(hwnd, msg, wp, reinterpret_cast<LPARAM>(remote), SMTO_ABORTIFHUNG, 2000, &result) &&
+  bool ok = SendMessageTimeoutA(hwnd, msg, wp, reinterpret_cast<LPARAM>(remote), SMTO_ABORTIFHUNG, 2000, &result) &&
             result != 0;
   SIZE_T read = 0;
   ok = ok && ReadProcessMemory(process, remote, out, sizeof(RECT), &read) && read == sizeof(RECT);
@@ -211,8 +196,8 @@ bool RemoteRect(HANDLE process, HWND hwnd, UINT msg, WPARAM wp, RECT* out) {
 }
 
 void ClickAt(HWND hwnd, int x, int y) {
-  PostMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
-  PostMessageW(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+  PostMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+  PostMessageA(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
 }
 
 bool ClickTab(HANDLE process, HWND tabControl, int index) {
@@ -252,12 +237,12 @@ namespace e2e {
 
 bool WaitResponsive(HWND hwnd, DWORD timeoutMs) {
   DWORD_PTR result = 0;
-  return SendMessageTimeoutW(hwnd, WM_NULL, 0, 0, SMTO_NORMAL, timeoutMs, &result) != 0;
+  return SendMessageTimeoutA(hwnd, WM_NULL, 0, 0, SMTO_NORMAL, timeoutMs, &result) != 0;
 }
 
 int ListItemCount(HWND list) {
   DWORD_PTR count = 0;
-  if (!SendMessageTimeoutW(list, LVM_GETITEMCOUNT, 0, 0, SMTO_ABORTIFHUNG, 2000, &count)) return -1;
+  if (!SendMessageTimeoutA(list, LVM_GETITEMCOUNT, 0, 0, SMTO_ABORTIFHUNG, 2000, &count)) return -1;
   return static_cast<int>(count);
 }
 
@@ -278,7 +263,7 @@ std::string RemoteListText(HANDLE process, HWND list, int item, int sub) {
                                       reinterpret_cast<LPARAM>(remote), SMTO_ABORTIFHUNG, 2000, &length) &&
                   ReadProcessMemory(process, remote + sizeof(LVITEMW), text, (kText - 1) * sizeof(wchar_t), &done);
   VirtualFreeEx(process, remote, 0, MEM_RELEASE);
-  return ok ? Utf8(text) : "<unreadable>";
+  return ok ? platform::Utf16ToUtf8(text, kText) : "<unreadable>";
 }
 
 void MouseTo(int x, int y) {
@@ -310,7 +295,7 @@ BOOL CALLBACK TipProc(HWND hwnd, LPARAM lp) {
   auto* s = reinterpret_cast<TipSearch*>(lp);
   DWORD pid = 0;
   GetWindowThreadProcessId(hwnd, &pid);
-  if (pid == s->pid && IsWindowVisible(hwnd) && ClassName(hwnd) == "tooltips_class32") {
+  if (pid == s->pid && IsWindowVisible(hwnd) && ClassName(hwnd) == TOOLTIPS_CLASSA) {
     s->found = hwnd;
     return FALSE;
   }
@@ -325,35 +310,9 @@ HWND VisibleTooltip(DWORD pid) {
   return s.found;
 }
 
-std::wstring ClipboardUnicode() {
-  std::wstring text = L"<not open>";
-  if (!OpenClipboard(nullptr)) return text;
-  text = L"<no text>";
-  if (HANDLE h = GetClipboardData(CF_UNICODETEXT)) {
-    if (const auto* p = static_cast<const wchar_t*>(GlobalLock(h))) {
-      text.assign(p, wcsnlen(p, GlobalSize(h) / sizeof(wchar_t)));
-      GlobalUnlock(h);
-    }
-  }
-  CloseClipboard();
-  return text;
-}
-
-std::string WaitForTip(DWORD pid, const std::string& want, DWORD timeoutMs) {
-  std::string seen = "<no tooltip>";
-  for (DWORD waited = 0; waited < timeoutMs; waited += 50) {
-    if (HWND tip = VisibleTooltip(pid)) {
-      seen = WindowText(tip);
-      if (seen == want) break;
-    }
-    Sleep(50);
-  }
-  return seen;
-}
-
 void PickComboItem(HWND combo, int index) {
-  SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-  PostMessageW(GetParent(combo), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
+  SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  PostMessageA(GetParent(combo), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
                reinterpret_cast<LPARAM>(combo));
 }
 

@@ -5,15 +5,9 @@
 
 #include <cstdint>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace e2e {
-
-// Texts are UTF-8 here and UTF-16 in the windows: converted by the system's own calls, so no
-// check leans on the program's converters.
-std::string Utf8(std::wstring_view text);
-std::wstring Utf16(std::string_view text);
 
 // A Unix path ("/work/x") as Wine's Windows programs see it ("Z:\work\x"); others unchanged.
 std::string WindowsPath(const std::string& path);
@@ -87,10 +81,6 @@ void MouseTo(int x, int y);
 void MouseLeftClick();
 // The visible tooltip window of the process, or nullptr.
 HWND VisibleTooltip(DWORD pid);
-// The clipboard's Unicode text, or "<not open>" / "<no text>".
-std::wstring ClipboardUnicode();
-// Waits until the process shows a tooltip with exactly this text; returns the last text seen.
-std::string WaitForTip(DWORD pid, const std::string& want, DWORD timeoutMs);
 // Picks an item of a drop-down list as the user would: selects it and tells its owner.
 void PickComboItem(HWND combo, int index);
 

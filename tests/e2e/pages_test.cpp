@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/utf.hpp"
 #include "tests/e2e/orvane_window.hpp"
 
 namespace e2e {
@@ -17,7 +18,19 @@ namespace {
 
 using Pages = OrvaneWindow;
 
-std::string ClipboardNow() { return Utf8(ClipboardUnicode()); }
+std::string ClipboardNow() {
+  std::string text = "<not open>";
+  if (!OpenClipboard(nullptr)) return text;
+  text = "<no text>";
+  if (HANDLE h = GetClipboardData(CF_UNICODETEXT)) {
+    if (const auto* p = static_cast<const wchar_t*>(GlobalLock(h))) {
+      text = platform::Utf16ToUtf8(p, GlobalSize(h) / sizeof(wchar_t));
+      GlobalUnlock(h);
+    }
+  }
+  CloseClipboard();
+  return text;
+}
 
 bool SetClipboardNow(const std::string& text) {
   if (!OpenClipboard(nullptr)) return false;
@@ -31,6 +44,19 @@ bool SetClipboardNow(const std::string& text) {
   }
   CloseClipboard();
   return ok;
+}
+
+// Waits until the process shows a tooltip with exactly this text; returns the last text seen.
+std::string WaitForTip(DWORD pid, const std::string& want, DWORD timeoutMs) {
+  std::string seen = "<no tooltip>";
+  for (DWORD waited = 0; waited < timeoutMs; waited += 50) {
+    if (HWND tip = VisibleTooltip(pid)) {
+      seen = WindowText(tip);
+      if (seen == want) break;
+    }
+    Sleep(50);
+  }
+  return seen;
 }
 
 std::string Format(const char* fmt, int a, int b, int c, int d) {
@@ -69,6 +95,29 @@ TEST_F(Pages, ALeftClickCopiesAValueAndTheTooltipSaysSo) {
   if (!TheEnv().shots.empty()) {
     EXPECT_TRUE(Screenshot(main_, ShotPath("e2e-value-hint.png")));
   }
+  MouseTo(0, 0);
+}
+
+// A player's title in Japanese and Russian shows exactly so, and a click on its panel puts the
+// same text on the clipboard, as Unicode, where the next movement finds it whole.
+TEST_F(Pages, ATitleInAnyScriptShowsAndIsCopiedWhole) {
+  const std::string title = "残酷な天使のテーゼ - Кино";
+  Program player;
+  ASSERT_TRUE(player.Start(TheEnv().player, "\"--caption=" + title + "\""));
+  ASSERT_TRUE(ClickTab(orvane_.Process(), FindChild(main_, "", "SysTabControl32"), 5));
+  HWND caption = ValueOf("Window caption:");
+  for (int i = 0; i < 100 && WindowText(caption) != title; ++i) Settle(50);
+  EXPECT_EQ(WindowText(caption), title);
+  EXPECT_EQ(WindowText(ValueOf("Song title:")), title);
+
+  const RECT r = ScreenRect(caption);
+  MouseTo((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  MouseLeftClick();
+  Settle(200);
+  EXPECT_EQ(ClipboardNow(), title);
+  MouseTo((r.left + r.right) / 2 + 1, (r.top + r.bottom) / 2);
+  const std::string copied = "Value Already Copied:\r\n\"" + title + "\"";
+  EXPECT_EQ(WaitForTip(orvane_.ProcessId(), copied, 4000), copied);
   MouseTo(0, 0);
 }
 

@@ -6,6 +6,7 @@
 #include <array>
 #include <string>
 
+#include "platform/utf.hpp"
 #include "tests/e2e/orvane_window.hpp"
 
 namespace e2e {
@@ -53,7 +54,7 @@ Ink ExpectedInk(const std::string& text) {
   SelectObject(mem, bmp);
   SelectObject(mem, font);
   const RECT all{0, 0, 600, 60};
-  const std::wstring wide = Utf16(text);
+  const std::wstring wide = platform::Utf8ToUtf16(text);
   ExtTextOutW(mem, 10, 10, ETO_OPAQUE, &all, wide.c_str(), static_cast<UINT>(wide.size()), nullptr);  // black on white
   GdiFlush();
   const std::vector<std::uint8_t> pixels(bits, bits + 600 * 60 * 3);  // grey levels only: channel order is moot

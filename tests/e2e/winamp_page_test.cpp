@@ -115,26 +115,6 @@ TEST_F(WinampPage, ShowsWhatThePlayerSays) {
   EXPECT_TRUE(OnlyPressed("Stop"));
 }
 
-// A Japanese and Russian title shows exactly as the player keeps it, and a click on its panel puts
-// the same text on the clipboard, where the next movement finds it whole.
-TEST_F(WinampPage, ATitleInAnyScriptShowsAndCopiesWhole) {
-  const std::string title = "残酷な天使のテーゼ - Кино";
-  WriteText(values_, "caption=" + title + "\n");
-  EXPECT_TRUE(WaitFor([&] { return Value("Window caption:") == title; }, 3000)) << Value("Window caption:");
-  EXPECT_EQ(Value("Song title:"), title);
-
-  const RECT r = ScreenRect(ValueBeside(main_, "Window caption:"));
-  const int x = (r.left + r.right) / 2, y = (r.top + r.bottom) / 2;
-  MouseTo(x, y);
-  MouseLeftClick();
-  Settle(200);
-  EXPECT_EQ(ClipboardUnicode(), L"残酷な天使のテーゼ - Кино");
-  MouseTo(x + 1, y);
-  const std::string copied = "Value Already Copied:\r\n\"" + title + "\"";
-  EXPECT_EQ(WaitForTip(orvane_.ProcessId(), copied, 4000), copied);
-  MouseTo(0, 0);
-}
-
 // A player whose window keeps its caption in the code page (registered as an ANSI window) is read
 // right: the system turns its text into Unicode.
 TEST_F(WinampPage, AnAnsiPlayersTitleReadsRight) {
