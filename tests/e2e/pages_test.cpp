@@ -103,10 +103,7 @@ TEST_F(Pages, ALeftClickCopiesAValueAndTheTooltipSaysSo) {
 TEST_F(Pages, ATitleInAnyScriptShowsAndIsCopiedWhole) {
   const std::string title = "残酷な天使のテーゼ - Кино";
   Program player;
-  ASSERT_TRUE(player.Start(TheEnv().player, "\"--caption=" + title + "\""));
-  ASSERT_TRUE(ClickTab(orvane_.Process(), FindChild(main_, "", "SysTabControl32"), 5));
-  HWND caption = ValueOf("Window caption:");
-  for (int i = 0; i < 100 && WindowText(caption) != title; ++i) Settle(50);
+  HWND caption = ShowPlayerTitled(player, title);
   EXPECT_EQ(WindowText(caption), title);
 
   const RECT r = ScreenRect(caption);

@@ -112,11 +112,7 @@ TEST_F(PanelPaint, EveryCaptionIsDrawnWhole) {
 TEST_F(PanelPaint, ATitleInAnyScriptIsDrawnWhole) {
   const std::string title = "残酷な天使のテーゼ - Кино";
   Program player;
-  ASSERT_TRUE(player.Start(TheEnv().player, "\"--caption=" + title + "\""));
-  ASSERT_TRUE(ClickTab(orvane_.Process(), FindChild(main_, "", "SysTabControl32"), 5));
-  HWND panel = ValueOf("Window caption:");
-  for (int i = 0; i < 100 && WindowText(panel) != title; ++i) Settle(50);
-  const RECT r = Inside(panel);
+  const RECT r = Inside(ShowPlayerTitled(player, title));
   const Ink shown = InkBox(ScreenPixels(r), r.right - r.left, r.bottom - r.top), want = ExpectedInk(title);
   EXPECT_NEAR(shown.Width(), want.Width(), 1);
   EXPECT_NEAR(shown.Height(), want.Height(), 1);
