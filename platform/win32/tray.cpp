@@ -95,7 +95,8 @@ bool NotifyIcon(NotifyIconAction action, const NotifyIconRecord& record) {
   data.uCallbackMessage = record.uCallbackMessage;
   data.hIcon = reinterpret_cast<HICON>(record.hIcon);
   static_assert(std::size(data.szTip) >= sizeof record.szTip);
-  const std::wstring tip = Utf8ToUtf16(std::string_view(record.szTip, BoundedLength(record.szTip, sizeof record.szTip - 1)));
+  const size_t length = BoundedLength(record.szTip, sizeof record.szTip - 1);  // the shell reads no further
+  const std::wstring tip = Utf8ToUtf16(std::string_view(record.szTip, length));
   std::memcpy(data.szTip, tip.c_str(), (tip.size() + 1) * sizeof(wchar_t));
   return Shell_NotifyIconW(static_cast<DWORD>(action), &data) != FALSE;
 }
