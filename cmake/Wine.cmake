@@ -12,20 +12,16 @@ set(ORVANE_WINE_STATE ${CMAKE_BINARY_DIR}/wine)
 set(ORVANE_WINE_SESSION_SH ${PROJECT_SOURCE_DIR}/cmake/wine/session.sh)
 set(CMAKE_CROSSCOMPILING_EMULATOR ${PROJECT_SOURCE_DIR}/cmake/wine/run.sh ${ORVANE_WINE_STATE})
 
-# orvane_wine_session(<name> <dpi> [LABEL <C: volume label>]): CTest fixture wine.<name> that
-# starts and stops a session.
+# orvane_wine_session(<name> <dpi> [<label of a drive D:>]): CTest fixture wine.<name> that starts
+# and stops a session.
 function(orvane_wine_session name dpi)
   if(NOT ORVANE_WINE_TESTS)
     return()
   endif()
-  cmake_parse_arguments(S "" "LABEL" "" ${ARGN})
   add_test(NAME wine.${name}.start
-    COMMAND ${ORVANE_WINE_SESSION_SH} start ${ORVANE_WINE_STATE} ${name} ${dpi} ${ORVANE_WINE_ARCH})
+    COMMAND ${ORVANE_WINE_SESSION_SH} start ${ORVANE_WINE_STATE} ${name} ${dpi} ${ORVANE_WINE_ARCH} ${ARGN})
   add_test(NAME wine.${name}.stop COMMAND ${ORVANE_WINE_SESSION_SH} stop ${ORVANE_WINE_STATE} ${name})
   set_tests_properties(wine.${name}.start PROPERTIES FIXTURES_SETUP wine.${name} RESOURCE_LOCK wine.${name} TIMEOUT 400)
-  if(S_LABEL)
-    set_tests_properties(wine.${name}.start PROPERTIES ENVIRONMENT "ORVANE_VOLUME_LABEL=${S_LABEL}")
-  endif()
   set_tests_properties(wine.${name}.stop PROPERTIES FIXTURES_CLEANUP wine.${name} RESOURCE_LOCK wine.${name})
 endfunction()
 

@@ -5,7 +5,6 @@
 #include "form/winamp_page.hpp"
 
 #include <algorithm>
-#include <array>
 #include <cstring>
 #include <limits>
 #include <optional>
@@ -72,11 +71,8 @@ PlayerFacts ProbePlayer(PlayerGate* gate) {
   if (f.held) return f;
   f.answered = AskAll(player, f.replies);
   if (f.answered) {
-    // Whatever the other window writes, the text ends at the buffer's last byte.
-    std::array<char, winamp::kCaptionSize> caption{};
-    f.captionRead = platform::GetWindowCaptionWithin(player, caption.data(), caption.size(), kPlayerTimeoutMs);
-    caption.back() = '\0';
-    if (f.captionRead) f.caption = caption.data();
+    // Whatever the other window writes, the text ends at the buffer's last character.
+    f.captionRead = platform::GetWindowCaptionWithin(player, f.caption, winamp::kCaptionSize, kPlayerTimeoutMs);
   }
   if (!f.answered || !f.captionRead) {
     f.stillThere = platform::IsExistingWindow(player);

@@ -43,18 +43,14 @@ std::string WinFamilyText(std::uint32_t platformId) {
   }
 }
 
-// A name or directory that did not come back whole leaves its field all zero.
+// A name or directory in its field of `chars` characters; the field stays all zero when the
+// system cannot give it or it does not fit.
 template <size_t N>
-void KeepIfTerminated(bool ok, char (&field)[N]) {
-  if (!ok || !std::memchr(field, '\0', N)) std::memset(field, 0, N);
-}
-
-// The calls get one byte less than the field holds, so its last byte stays zero.
-template <size_t N>
-void ReadDirectory(std::uint32_t (*query)(char*, std::uint32_t), char (&field)[N]) {
-  const std::uint32_t size = N - 1;
-  const std::uint32_t length = query(field, size);
-  KeepIfTerminated(length != 0 && length < size, field);
+void ReadName(bool (*query)(std::string&, std::uint32_t), std::uint32_t chars, char (&field)[N]) {
+  std::memset(field, 0, N);
+  std::string text;
+  if (query(text, chars) && text.size() < N)
+    std::memcpy(field, text.data(), text.size());
 }
 
 std::string HostAddress() {
@@ -76,11 +72,12 @@ bool GetOrvaneInfo(TOrvane& info) {
       info.WinVersion = FormatWinVersion(version);
       info.WinFamily = WinFamilyText(version.platformId);
     }
-    KeepIfTerminated(platform::QueryComputerName(info.ComputerName, sizeof info.ComputerName),
-                     info.ComputerName);
-    KeepIfTerminated(platform::QueryUserName(info.UserName, sizeof info.UserName - 1), info.UserName);
-    ReadDirectory(platform::QueryTempPath, info.TempDir);
-    ReadDirectory(platform::QueryWindowsDirectory, info.WindowsDir);
+    // The system is asked with the sizes the record was made for: the computer name with all 16
+    // characters, the others with one less than their 260, so the last one always stays zero.
+    ReadName(platform::QueryComputerName, 16, info.ComputerName);
+    ReadName(platform::QueryUserName, 259, info.UserName);
+    ReadName(platform::QueryTempPath, 259, info.TempDir);
+    ReadName(platform::QueryWindowsDirectory, 259, info.WindowsDir);
     info.MACAddress = GetMacAddress("*", 1);
     info.IPAddress = HostAddress();
     return true;

@@ -4,15 +4,19 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/utf.hpp"
+
 namespace funclib {
 
-// The computer-facts record. Each fixed array holds a zero-terminated text (read it with
-// FixedText) and is all zero when the fact is unavailable.
+// The computer-facts record. Each fixed array holds a zero-terminated UTF-8 text (read it with
+// FixedText) and is all zero when the fact is unavailable. Its size is counted in characters, as
+// the system counts them (16 for the computer name, 260 for the others, zero included); the
+// array holds that many in any script.
 struct TOrvane {
-  char ComputerName[16] = {};
-  char UserName[260] = {};
-  char TempDir[260] = {};     // with its trailing backslash
-  char WindowsDir[260] = {};
+  char ComputerName[16 * platform::kMaxUtf8PerUtf16Unit] = {};
+  char UserName[260 * platform::kMaxUtf8PerUtf16Unit] = {};
+  char TempDir[260 * platform::kMaxUtf8PerUtf16Unit] = {};     // with its trailing backslash
+  char WindowsDir[260 * platform::kMaxUtf8PerUtf16Unit] = {};
   std::string WinVersion;     // "10.00.19045", with the service pack appended when there is one
   std::string WinFamily;      // "Windows NT/2000/XP" and the like
   std::string IPAddress;      // dotted; empty when the network cannot start, the one character of

@@ -1,5 +1,5 @@
 #pragma once
-// The clipboard's plain text (CF_TEXT).
+// The clipboard's text, as Unicode (CF_UNICODETEXT) on the clipboard and UTF-8 here.
 #include <string>
 
 #include "platform/types.hpp"
@@ -10,10 +10,10 @@ namespace platform {
 bool ClipboardOpen(WindowHandle owner);
 // Closes what ClipboardOpen opened.
 void ClipboardClose();
-// Whether the clipboard offers plain text.
+// Whether the clipboard offers text.
 bool ClipboardHasText();
-// The bytes of the clipboard's text block, never more than the block holds (the text up to its
-// terminating zero and whatever follows it inside the block); empty when it hands out no data.
+// The clipboard's text, never read past the end of its block (a block without its terminating
+// zero ends there); empty when it hands out no data.
 std::string ClipboardReadTextBlock();
 // Empties the clipboard and hands it `text` plus a terminating zero in a new block, which the
 // clipboard then owns. False, with the clipboard as it was, when the block cannot be made; false

@@ -15,9 +15,8 @@ struct FormatSettings {
                                              "July",    "August",   "September", "October", "November", "December"};
 };
 
-// Reads the current user's separators and day and month names, in the ANSI code page; a character
-// the code page cannot hold reads as a blank. A value the system cannot give keeps its default
-// above; an empty value stays empty.
+// Reads the current user's separators and day and month names. A value the system cannot give
+// keeps its default above; an empty value stays empty.
 FormatSettings GetFormatSettings();
 
 }  // namespace platform

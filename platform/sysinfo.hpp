@@ -1,6 +1,7 @@
 #pragma once
 // The operating system's version, the computer's and user's names, and system directories.
-// The name and directory calls write into the caller's buffer and never past `size` bytes.
+// Names and directories come as UTF-8; their limits count characters as the system does (UTF-16
+// code units), whatever their script.
 #include <cstdint>
 #include <string>
 
@@ -16,15 +17,15 @@ struct OsVersion {
 
 // The version of the running system, not one lowered for compatibility; false on failure.
 bool QueryOsVersion(OsVersion& out);
-// The NetBIOS computer name, zero-terminated; false when it does not fit or is unavailable.
-bool QueryComputerName(char* buffer, std::uint32_t size);
-// The logged-on user's name, zero-terminated; false when it does not fit or is unavailable.
-bool QueryUserName(char* buffer, std::uint32_t size);
-// The temporary-files directory with its trailing backslash. Returns its length; 0 on failure;
-// more than `size` - 1 when it does not fit (the buffer then holds nothing usable).
-std::uint32_t QueryTempPath(char* buffer, std::uint32_t size);
-// The Windows directory; returns like QueryTempPath.
-std::uint32_t QueryWindowsDirectory(char* buffer, std::uint32_t size);
+// The NetBIOS computer name; false when it is unavailable or needs more than `maxChars`
+// characters with its terminating zero.
+bool QueryComputerName(std::string& out, std::uint32_t maxChars);
+// The logged-on user's name; false like QueryComputerName.
+bool QueryUserName(std::string& out, std::uint32_t maxChars);
+// The temporary-files directory with its trailing backslash; false like QueryComputerName.
+bool QueryTempPath(std::string& out, std::uint32_t maxChars);
+// The Windows directory; false like QueryComputerName.
+bool QueryWindowsDirectory(std::string& out, std::uint32_t maxChars);
 
 }  // namespace platform
 

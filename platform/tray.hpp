@@ -67,8 +67,8 @@ struct PointerState {
 };
 PointerState QueryPointerState();
 
-// The shell's record of one notification icon, in the layout of its first version (88 bytes on
-// the 32-bit target): no balloon fields.
+// The record of one notification icon, in the layout of the shell's first version (88 bytes on
+// the 32-bit target): no balloon fields. The tip is UTF-8; the shell gets it in Unicode.
 inline constexpr std::uint32_t kNotifyIconRecordSize = 88;
 inline constexpr std::uint32_t kNifMessage = 1;
 inline constexpr std::uint32_t kNifIcon = 2;
@@ -88,7 +88,7 @@ static_assert(sizeof(void*) != 4 || sizeof(NotifyIconRecord) == kNotifyIconRecor
 
 enum class NotifyIconAction : std::uint32_t { Add = 0, Modify = 1, Delete = 2 };
 
-// Shell_NotifyIconA: adds, changes or removes the icon the record names (by hWnd and uID). False
+// Shell_NotifyIconW: adds, changes or removes the icon the record names (by hWnd and uID). False
 // when the shell refused (for example, changing an icon that is not there).
 bool NotifyIcon(NotifyIconAction action, const NotifyIconRecord& record);
 

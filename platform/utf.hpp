@@ -13,7 +13,7 @@ namespace platform {
 
 namespace utf_detail {
 
-inline void AppendUtf8(std::string& out, std::uint32_t cp) {
+inline void AppendCodePoint(std::string& out, std::uint32_t cp) {
   if (cp < 0x80) {
     out += static_cast<char>(cp);
   } else if (cp < 0x800) {
@@ -67,12 +67,11 @@ inline std::uint32_t NextUtf8(std::string_view s, size_t& i) {
 
 }  // namespace utf_detail
 
-// The UTF-16 form of a UTF-8 text (Char16: wchar_t on Windows, char16_t anywhere).
-template <class Char16 = wchar_t>
-std::basic_string<Char16> Utf8ToUtf16(std::string_view utf8) {
+// Appends the UTF-16 form of a UTF-8 text to `out` (Char16: wchar_t on Windows, char16_t
+// anywhere). Into a string that is kept, a text of the length it held before costs no heap call.
+template <class Char16>
+void AppendUtf16(std::basic_string<Char16>& out, std::string_view utf8) {
   static_assert(sizeof(Char16) == 2, "UTF-16 code units are two bytes");
-  std::basic_string<Char16> out;
-  out.reserve(utf8.size());
   for (size_t i = 0; i < utf8.size();) {
     const std::uint32_t cp = utf_detail::NextUtf8(utf8, i);
     if (cp >= 0x10000) {
@@ -82,15 +81,12 @@ std::basic_string<Char16> Utf8ToUtf16(std::string_view utf8) {
       out += static_cast<Char16>(cp);
     }
   }
-  return out;
 }
 
-// The UTF-8 form of a UTF-16 text.
+// Appends the UTF-8 form of a UTF-16 text to `out`.
 template <class Char16>
-std::string Utf16ToUtf8(std::basic_string_view<Char16> utf16) {
+void AppendUtf8(std::string& out, std::basic_string_view<Char16> utf16) {
   static_assert(sizeof(Char16) == 2, "UTF-16 code units are two bytes");
-  std::string out;
-  out.reserve(utf16.size());
   for (size_t i = 0; i < utf16.size(); ++i) {
     std::uint32_t cp = static_cast<std::uint16_t>(utf16[i]);
     if (cp >= 0xD800 && cp <= 0xDFFF) {
@@ -102,8 +98,29 @@ std::string Utf16ToUtf8(std::basic_string_view<Char16> utf16) {
         cp = utf_detail::kReplacement;  // a surrogate without its partner
       }
     }
-    utf_detail::AppendUtf8(out, cp);
+    utf_detail::AppendCodePoint(out, cp);
   }
+}
+
+// A UTF-16 code unit becomes at most this many UTF-8 bytes (a pair of surrogates four for two),
+// so a text of n units always fits in 3 * n bytes.
+inline constexpr size_t kMaxUtf8PerUtf16Unit = 3;
+
+// The UTF-16 form of a UTF-8 text.
+template <class Char16 = wchar_t>
+std::basic_string<Char16> Utf8ToUtf16(std::string_view utf8) {
+  std::basic_string<Char16> out;
+  out.reserve(utf8.size());
+  AppendUtf16(out, utf8);
+  return out;
+}
+
+// The UTF-8 form of a UTF-16 text.
+template <class Char16>
+std::string Utf16ToUtf8(std::basic_string_view<Char16> utf16) {
+  std::string out;
+  out.reserve(utf16.size());
+  AppendUtf8(out, utf16);
   return out;
 }
 
@@ -112,13 +129,19 @@ std::string Utf16ToUtf8(const std::basic_string<Char16>& utf16) {
   return Utf16ToUtf8(std::basic_string_view<Char16>(utf16));
 }
 
-// A zero-terminated UTF-16 text read from a buffer of `capacity` units, up to its first zero or
-// the buffer's end, whichever comes first: a system reply without its zero is read no further.
-template <class Char16>
-std::string Utf16ToUtf8(const Char16* text, size_t capacity) {
+// The length of a zero-terminated text in a buffer of `capacity` units: up to its first zero or
+// the buffer's end, whichever comes first, so a system reply without its zero is read no further.
+template <class Char>
+size_t BoundedLength(const Char* text, size_t capacity) {
   size_t n = 0;
   while (n < capacity && text[n] != 0) ++n;
-  return Utf16ToUtf8(std::basic_string_view<Char16>(text, n));
+  return n;
+}
+
+// The UTF-8 form of a zero-terminated UTF-16 text in a buffer of `capacity` units (BoundedLength).
+template <class Char16>
+std::string Utf16ToUtf8(const Char16* text, size_t capacity) {
+  return Utf16ToUtf8(std::basic_string_view<Char16>(text, BoundedLength(text, capacity)));
 }
 
 }  // namespace platform

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "platform/types.hpp"
 
@@ -26,9 +27,11 @@ bool IsExistingWindow(WindowHandle window);
 std::optional<std::int32_t> SendMessageWithin(WindowHandle window, std::uint32_t message, std::int32_t wParam,
                                               std::int32_t lParam, std::uint32_t timeoutMs);
 
-// Asks the window for its caption (WM_GETTEXT) into `buffer` of `size` bytes. The other program
-// decides what lands there: callers read at most `size` bytes and must not count on a terminating
-// zero. False when the window did not answer in time or is gone.
-bool GetWindowCaptionWithin(WindowHandle window, char* buffer, std::size_t size, std::uint32_t timeoutMs);
+// Asks the window for its caption (WM_GETTEXT, in Unicode: the system converts the text of a
+// window that keeps it in its code page) into a buffer of `maxChars` characters and puts it in
+// `caption`. The other program decides what lands there: the text ends at its first zero or one
+// character before the buffer's end. False, with `caption` empty, when the window did not answer
+// in time or is gone.
+bool GetWindowCaptionWithin(WindowHandle window, std::string& caption, std::size_t maxChars, std::uint32_t timeoutMs);
 
 }  // namespace platform

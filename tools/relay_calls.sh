@@ -38,7 +38,7 @@ awk -v tick="$tick" '
     if (n > 20 && n <= 120) { count[fn]++; total++ }
   }
   END {
-    if (n < 120) { printf "only %d ticks traced\n", n > 20 ? n - 20 : 0; exit 1 }
+    if (n < 120) { printf "only %d ticks traced\n", (n > 20 ? n - 20 : 0); exit 1 }
     for (f in count) printf "%8.2f %s\n", count[f] / 100, f
     printf "%8.2f total\n", total / 100
   }' "$log" | sort -k1,1gr

@@ -5,14 +5,17 @@
 //   standin_player [--key=value ...]
 //
 // Keys: version, state (1 playing, 3 paused, 0 not playing), position (ms), length (s), index
-// (playlist entry from 0), count (entries), caption (the window's caption), values (a file of
-// key=value lines, re-read while running) and log (a file that gets one line per command id or
-// seek received: "command 40158", "seek 45000"). The values file may also say hang=<ms> (the
+// (playlist entry from 0), count (entries), caption (the window's caption, UTF-8 in the values
+// file and any script on the command line), ansi=1 (a window that keeps its caption in the code
+// page, as older players do; from the command line only), values (a file of key=value lines,
+// re-read while running) and log (a file that gets one line per command id or seek received:
+// "command 40158", "seek 45000"). The values file may also say hang=<ms> (the
 // window stops answering for that long, once per change of the file), hangevery=<ms> (the last
 // hang comes back at that period, start to start, until the file says hangevery=0) and quit=1.
 // The plain transport commands act as a player would: play, pause, stop, previous and next
 // change the state and entry, a seek moves the position.
 #include <windows.h>
+#include <shellapi.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -20,6 +23,7 @@
 #include <string>
 #include <utility>
 
+#include "platform/utf.hpp"
 #include "winamp/winamp_hdrs.hpp"
 
 namespace {
@@ -38,6 +42,7 @@ struct Values {
   DWORD lastHangMs = 0;
   DWORD lastHangStart = 0;
   bool quit = false;
+  bool ansi = false;
 };
 
 Values g;
@@ -63,6 +68,7 @@ void Apply(const std::string& line) {
   else if (key == "hang") g.hangMs = static_cast<DWORD>(number);
   else if (key == "hangevery") g.hangEveryMs = static_cast<DWORD>(number);
   else if (key == "quit") g.quit = number != 0;
+  else if (key == "ansi") g.ansi = number != 0;
 }
 
 // Re-reads the values file; true when its contents changed.
@@ -147,9 +153,22 @@ void Hang(DWORD ms) {
   Sleep(ms);
 }
 
+// The caption as the window keeps it: in Unicode, or in the code page for an ANSI window (what
+// the code page cannot hold becomes its default character, as in such a player).
+void SetCaption(HWND hwnd) {
+  const std::wstring wide = platform::Utf8ToUtf16(g.caption);
+  if (!g.ansi) {
+    SetWindowTextW(hwnd, wide.c_str());
+    return;
+  }
+  std::string ansi(wide.size() * 2 + 1, '\0');
+  WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, ansi.data(), static_cast<int>(ansi.size()), nullptr, nullptr);
+  SetWindowTextA(hwnd, ansi.c_str());
+}
+
 // Takes the values in: the caption becomes the window's, a hang or quit is carried out.
 void Refresh(HWND hwnd) {
-  SetWindowTextA(hwnd, g.caption.c_str());
+  SetCaption(hwnd);
   InvalidateRect(hwnd, nullptr, TRUE);
   if (g.hangMs) Hang(std::exchange(g.hangMs, 0));
   if (g.quit) DestroyWindow(hwnd);
@@ -171,34 +190,50 @@ LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case WM_PAINT: OnPaint(hwnd); return 0;
     case WM_DESTROY: PostQuitMessage(0); return 0;
-    default: return DefWindowProcA(hwnd, msg, wp, lp);
+    default: return g.ansi ? DefWindowProcA(hwnd, msg, wp, lp) : DefWindowProcW(hwnd, msg, wp, lp);
   }
 }
 
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
-  for (int i = 1; i < __argc; ++i) Apply(__argv[i]);
+  // The arguments in Unicode, so a caption in any script comes through.
+  int argc = 0;
+  if (wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc)) {
+    for (int i = 1; i < argc; ++i) Apply(platform::Utf16ToUtf8(std::wstring_view(argv[i])));
+    LocalFree(argv);
+  }
   ReloadValues();
 
-  WNDCLASSA wc{};
+  // The player's class, registered the way the window keeps its texts.
+  const std::wstring wideClass = platform::Utf8ToUtf16(winamp::kWindowClass);
+  WNDCLASSW wc{};
   wc.lpfnWndProc = WndProc;
   wc.hInstance = instance;
-  wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+  wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-  wc.lpszClassName = winamp::kWindowClass;
-  if (!RegisterClassA(&wc)) return 1;
-  HWND hwnd = CreateWindowExA(0, winamp::kWindowClass, g.caption.c_str(), WS_OVERLAPPEDWINDOW, 40, 40, 420, 90,
-                              nullptr, nullptr, instance, nullptr);
+  wc.lpszClassName = wideClass.c_str();
+  WNDCLASSA wca{};
+  wca.lpfnWndProc = WndProc;
+  wca.hInstance = instance;
+  wca.hCursor = wc.hCursor;
+  wca.hbrBackground = wc.hbrBackground;
+  wca.lpszClassName = winamp::kWindowClass;
+  if (!(g.ansi ? RegisterClassA(&wca) : RegisterClassW(&wc))) return 1;
+  HWND hwnd = g.ansi ? CreateWindowExA(0, winamp::kWindowClass, "", WS_OVERLAPPEDWINDOW, 40, 40, 420, 90, nullptr,
+                                       nullptr, instance, nullptr)
+                     : CreateWindowExW(0, wideClass.c_str(), L"", WS_OVERLAPPEDWINDOW, 40, 40, 420, 90, nullptr,
+                                       nullptr, instance, nullptr);
   if (!hwnd) return 1;
+  SetCaption(hwnd);
   ShowWindow(hwnd, show);
   SetTimer(hwnd, 1, 100, nullptr);
   if (g.quit) DestroyWindow(hwnd);
 
   MSG m;
-  while (GetMessageA(&m, nullptr, 0, 0) > 0) {
+  while (GetMessageW(&m, nullptr, 0, 0) > 0) {
     TranslateMessage(&m);
-    DispatchMessageA(&m);
+    DispatchMessageW(&m);
   }
   return 0;
 }

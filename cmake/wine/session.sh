@@ -2,12 +2,14 @@
 # A private Wine session for this build: its own prefix, its own virtual X display and one
 # persistent wineserver, so tests never touch the user's Wine and never need a real screen.
 #
-#   session.sh start <state-dir> <name> [dpi] [arch]   create the prefix if needed, start Xvfb and wineserver
+#   session.sh start <state-dir> <name> [dpi] [arch] [D: label]
+#                                                      create the prefix if needed, start Xvfb and wineserver
 #   session.sh stop  <state-dir> <name>                stop wineserver and Xvfb; nothing is left running
 #   session.sh prefix <state-dir> <name> [dpi] [arch]  only create the prefix; print its environment
 #
 # arch is win32 (the default: 32-bit programs, through Debian's wine loader) or win64 (64-bit
-# programs through wine64 alone, for machines whose kernel cannot run 32-bit code).
+# programs through wine64 alone, for machines whose kernel cannot run 32-bit code). With a D: label
+# the session also has a drive D:, a folder of its own whose label is that text (in any script).
 # start writes <state-dir>/<name>.env, which run.sh sources before each wine call; it names the
 # loader as $WINE.
 set -euo pipefail
@@ -17,6 +19,7 @@ state=$(realpath -m "${2:?state directory}")
 name=${3:?session name}
 dpi=${4:-96}
 arch=${5:-win32}
+label_d=${6:-}
 base="$state/$name"
 envfile="$state/$name.env"
 
@@ -95,10 +98,16 @@ case "$cmd" in
     mkdir -p "$base"
     stop_session
     make_prefix
-    # C: gets a 20-character label, longer than the 11 of FAT: the disk list must show it whole;
-    # or the label the session is started with (ORVANE_VOLUME_LABEL, UTF-8). Wine reads the label
-    # when the wineserver starts, so it is written before that.
-    printf '%s' "${ORVANE_VOLUME_LABEL:-ORVANE TEST VOLUME20}" > "$WINEPREFIX/drive_c/.windows-label"
+    # C: gets a 20-character label, longer than the 11 of FAT: the disk list must show it whole.
+    # Wine reads the label when the wineserver starts, so it is written before that.
+    printf '%s' 'ORVANE TEST VOLUME20' > "$WINEPREFIX/drive_c/.windows-label"
+    # Wine reads the label file as UTF-8 and reports it in Unicode.
+    rm -f "$WINEPREFIX/dosdevices/d:"
+    if [ -n "$label_d" ]; then
+      mkdir -p "$base/drive_d"
+      printf '%s' "$label_d" > "$base/drive_d/.windows-label"
+      ln -s "$base/drive_d" "$WINEPREFIX/dosdevices/d:"
+    fi
     display=$(start_display)
     {
       env_lines

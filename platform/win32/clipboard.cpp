@@ -3,6 +3,9 @@
 #include <windows.h>
 
 #include <cstring>
+#include <string>
+
+#include "platform/utf.hpp"
 
 namespace platform {
 namespace {
@@ -34,7 +37,7 @@ class GlobalLockScope {
   GlobalLockScope(const GlobalLockScope&) = delete;
   GlobalLockScope& operator=(const GlobalLockScope&) = delete;
 
-  char* Data() const { return static_cast<char*>(data_); }
+  void* Data() const { return data_; }
 
  private:
   HGLOBAL block_;
@@ -47,28 +50,31 @@ bool ClipboardOpen(WindowHandle owner) { return OpenClipboard(reinterpret_cast<H
 
 void ClipboardClose() { CloseClipboard(); }
 
-bool ClipboardHasText() { return IsClipboardFormatAvailable(CF_TEXT) != FALSE; }
+// The text travels as CF_UNICODETEXT both ways; the system makes the code-page text (CF_TEXT) of
+// other programs from it and back.
+bool ClipboardHasText() { return IsClipboardFormatAvailable(CF_UNICODETEXT) != FALSE; }
 
 std::string ClipboardReadTextBlock() {
-  const HANDLE data = GetClipboardData(CF_TEXT);
+  const HANDLE data = GetClipboardData(CF_UNICODETEXT);
   if (!data) return {};
   const GlobalLockScope lock(data);
   if (!lock.Data()) return {};
   // A text block need not end in a zero; never read past its size.
-  return std::string(lock.Data(), GlobalSize(data));
+  return Utf16ToUtf8(static_cast<const wchar_t*>(lock.Data()), GlobalSize(data) / sizeof(wchar_t));
 }
 
 bool ClipboardWriteText(const std::string& text) {
-  GlobalBlock block(GMEM_MOVEABLE | GMEM_DDESHARE, text.size() + 1);
+  const std::wstring wide = Utf8ToUtf16(text);
+  const size_t bytes = (wide.size() + 1) * sizeof(wchar_t);  // with the terminating zero
+  GlobalBlock block(GMEM_MOVEABLE | GMEM_DDESHARE, bytes);
   if (!block.Get()) return false;
   {
     const GlobalLockScope lock(block.Get());
     if (!lock.Data()) return false;
-    std::memcpy(lock.Data(), text.data(), text.size());
-    lock.Data()[text.size()] = '\0';
+    std::memcpy(lock.Data(), wide.c_str(), bytes);
   }
   EmptyClipboard();
-  if (!SetClipboardData(CF_TEXT, block.Get())) return false;  // not taken: the block frees itself
+  if (!SetClipboardData(CF_UNICODETEXT, block.Get())) return false;  // not taken: the block frees itself
   block.Release();  // the clipboard owns it now
   return true;
 }

@@ -8,7 +8,7 @@ std::uint64_t QueryTickCount() {
   using GetTickCount64Fn = ULONGLONG(WINAPI*)();
   // GetTickCount64 exists from Vista on; the 32-bit count wraps after 49.7 days.
   static const auto tick64 = [] {
-    const HMODULE kernel = GetModuleHandleA("kernel32.dll");
+    const HMODULE kernel = GetModuleHandleW(L"kernel32.dll");
     return kernel ? reinterpret_cast<GetTickCount64Fn>(
                         reinterpret_cast<void*>(GetProcAddress(kernel, "GetTickCount64")))
                   : nullptr;

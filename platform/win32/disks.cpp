@@ -2,16 +2,19 @@
 
 #include <windows.h>
 
-#include <cstring>
+#include <iterator>
+#include <string>
+
+#include "platform/utf.hpp"
 
 namespace platform {
 namespace {
 
-using GetDiskFreeSpaceExFn = BOOL(WINAPI*)(LPCSTR, PULARGE_INTEGER, PULARGE_INTEGER, PULARGE_INTEGER);
+using GetDiskFreeSpaceExFn = BOOL(WINAPI*)(LPCWSTR, PULARGE_INTEGER, PULARGE_INTEGER, PULARGE_INTEGER);
 using SetThreadErrorModeFn = BOOL(WINAPI*)(DWORD, LPDWORD);
 
 FARPROC Kernel32Proc(const char* name) {
-  const HMODULE kernel = GetModuleHandleA("kernel32.dll");
+  const HMODULE kernel = GetModuleHandleW(L"kernel32.dll");
   return kernel ? GetProcAddress(kernel, name) : nullptr;
 }
 
@@ -20,44 +23,40 @@ Fn Kernel32Function(const char* name) {
   return reinterpret_cast<Fn>(reinterpret_cast<void*>(Kernel32Proc(name)));
 }
 
-template <size_t N>
-std::string BufferText(const char (&text)[N]) {
-  return std::string(text, strnlen(text, N));
-}
-
 }  // namespace
 
 std::uint32_t QueryLogicalDrives() { return GetLogicalDrives(); }
 
 bool QueryVolumeInfo(const std::string& root, VolumeInfo& out) {
   // A label may be 32 characters on NTFS: a short buffer makes the whole query fail.
-  char label[MAX_PATH + 1] = {};
-  char fileSystem[MAX_PATH + 1] = {};
+  wchar_t label[MAX_PATH + 1] = {};
+  wchar_t fileSystem[MAX_PATH + 1] = {};
   DWORD serial = 0, maxLength = 0, flags = 0;
-  if (!GetVolumeInformationA(root.c_str(), label, sizeof label, &serial, &maxLength, &flags, fileSystem,
-                             sizeof fileSystem))
+  if (!GetVolumeInformationW(Utf8ToUtf16(root).c_str(), label, std::size(label), &serial, &maxLength, &flags,
+                             fileSystem, std::size(fileSystem)))
     return false;
-  out.label = BufferText(label);
+  out.label = Utf16ToUtf8(label, std::size(label));
   out.serial = serial;
   out.maxComponentLength = maxLength;
   out.flags = flags;
-  out.fileSystem = BufferText(fileSystem);
+  out.fileSystem = Utf16ToUtf8(fileSystem, std::size(fileSystem));
   return true;
 }
 
 bool QueryDiskSpace(const std::string& root, std::uint64_t& freeToCaller, std::uint64_t& total) {
-  // GetDiskFreeSpaceExA is missing only on the first Windows 95; the cluster counts of the old
+  // GetDiskFreeSpaceEx is missing only on the first Windows 95; the cluster counts of the old
   // call stop at 2 GiB.
-  static const auto spaceEx = Kernel32Function<GetDiskFreeSpaceExFn>("GetDiskFreeSpaceExA");
+  static const auto spaceEx = Kernel32Function<GetDiskFreeSpaceExFn>("GetDiskFreeSpaceExW");
+  const std::wstring path = Utf8ToUtf16(root);
   if (spaceEx) {
     ULARGE_INTEGER avail, bytes;
-    if (!spaceEx(root.c_str(), &avail, &bytes, nullptr)) return false;
+    if (!spaceEx(path.c_str(), &avail, &bytes, nullptr)) return false;
     freeToCaller = avail.QuadPart;
     total = bytes.QuadPart;
     return true;
   }
   DWORD sectorsPerCluster = 0, bytesPerSector = 0, freeClusters = 0, totalClusters = 0;
-  if (!GetDiskFreeSpaceA(root.c_str(), &sectorsPerCluster, &bytesPerSector, &freeClusters, &totalClusters))
+  if (!GetDiskFreeSpaceW(path.c_str(), &sectorsPerCluster, &bytesPerSector, &freeClusters, &totalClusters))
     return false;
   const std::uint64_t cluster = std::uint64_t{sectorsPerCluster} * bytesPerSector;
   freeToCaller = cluster * freeClusters;
@@ -65,7 +64,7 @@ bool QueryDiskSpace(const std::string& root, std::uint64_t& freeToCaller, std::u
   return true;
 }
 
-std::uint32_t QueryDriveType(const std::string& root) { return GetDriveTypeA(root.c_str()); }
+std::uint32_t QueryDriveType(const std::string& root) { return GetDriveTypeW(Utf8ToUtf16(root).c_str()); }
 
 // Only this thread's mode where the system can set it per thread (Windows 7 on); the process's
 // mode otherwise, which on this one-thread program is the same.

@@ -6,7 +6,7 @@ namespace platform {
 
 DisplayMode QueryDisplayMode() {
   DisplayMode mode;
-  HDC dc = CreateDCA("DISPLAY", nullptr, nullptr, nullptr);
+  HDC dc = CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr);
   if (!dc) return mode;
   mode.width = GetDeviceCaps(dc, HORZRES);
   mode.height = GetDeviceCaps(dc, VERTRES);

@@ -3,7 +3,9 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include <cstring>
+#include <string>
+
+#include "platform/utf.hpp"
 
 namespace platform {
 namespace {
@@ -21,23 +23,23 @@ FILETIME ToFileTime(std::uint64_t t) {
 
 // The text of a fixed character array up to its first zero, or all of it when it has none.
 template <size_t N>
-std::string FixedToString(const char (&text)[N]) {
-  return std::string(text, strnlen(text, N));
+std::string FixedToString(const wchar_t (&text)[N]) {
+  return Utf16ToUtf8(text, N);
 }
 
-// What SHGetFileInfoA reports of `path`; false when it knows nothing.
-bool ShellFileInfo(const std::string& path, UINT flags, SHFILEINFOA& info) {
+// What the shell reports of `path`; false when it knows nothing.
+bool ShellFileInfo(const std::string& path, UINT flags, SHFILEINFOW& info) {
   info = {};
-  return SHGetFileInfoA(path.c_str(), 0, &info, sizeof info, flags) != 0;
+  return SHGetFileInfoW(Utf8ToUtf16(path).c_str(), 0, &info, sizeof info, flags) != 0;
 }
 
 }  // namespace
 
-std::uint32_t QueryFileAttributes(const std::string& path) { return GetFileAttributesA(path.c_str()); }
+std::uint32_t QueryFileAttributes(const std::string& path) { return GetFileAttributesW(Utf8ToUtf16(path).c_str()); }
 
 bool FindFirstEntry(const std::string& path, FindData& out) {
-  WIN32_FIND_DATAA data;
-  const HANDLE find = FindFirstFileA(path.c_str(), &data);
+  WIN32_FIND_DATAW data;
+  const HANDLE find = FindFirstFileW(Utf8ToUtf16(path).c_str(), &data);
   if (find == INVALID_HANDLE_VALUE) return false;
   FindClose(find);
   out.attributes = data.dwFileAttributes;
@@ -61,7 +63,7 @@ FileHandle OpenFileWithMode(const std::string& path, std::uint8_t mode) {
   static constexpr DWORD kAccess[4] = {GENERIC_READ, GENERIC_WRITE, GENERIC_READ | GENERIC_WRITE, GENERIC_READ};
   static constexpr DWORD kShare[8] = {FILE_SHARE_READ | FILE_SHARE_WRITE, 0, FILE_SHARE_READ, FILE_SHARE_WRITE,
                                       FILE_SHARE_READ | FILE_SHARE_WRITE, 0, 0, 0};
-  const HANDLE file = CreateFileA(path.c_str(), kAccess[mode & 3], kShare[(mode >> 4) & 7], nullptr,
+  const HANDLE file = CreateFileW(Utf8ToUtf16(path).c_str(), kAccess[mode & 3], kShare[(mode >> 4) & 7], nullptr,
                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   return file == INVALID_HANDLE_VALUE ? 0 : reinterpret_cast<FileHandle>(file);
 }
@@ -88,20 +90,20 @@ void CloseFileHandle(FileHandle file) {
 }
 
 int FindAssociatedProgram(const std::string& file, const std::string& directory, std::string& program) {
-  char result[MAX_PATH] = {};  // the size FindExecutableA writes into
-  const HINSTANCE code = FindExecutableA(file.c_str(), directory.c_str(), result);
+  wchar_t result[MAX_PATH] = {};  // the size FindExecutable writes into
+  const HINSTANCE code = FindExecutableW(Utf8ToUtf16(file).c_str(), Utf8ToUtf16(directory).c_str(), result);
   program = FixedToString(result);
   return static_cast<int>(reinterpret_cast<INT_PTR>(code));
 }
 
 std::string QueryShellTypeName(const std::string& path) {
-  SHFILEINFOA info;
+  SHFILEINFOW info;
   if (!ShellFileInfo(path, SHGFI_TYPENAME, info)) return {};
   return FixedToString(info.szTypeName);
 }
 
 IconHandle CreateShellIcon(const std::string& path, bool small) {
-  SHFILEINFOA info;
+  SHFILEINFOW info;
   if (!ShellFileInfo(path, SHGFI_ICON | (small ? SHGFI_SMALLICON : 0), info)) return 0;
   return reinterpret_cast<IconHandle>(info.hIcon);
 }

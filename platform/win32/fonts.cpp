@@ -5,9 +5,9 @@
 namespace platform {
 
 FontHandle CreateIconTitleFont() {
-  LOGFONTA font{};
-  if (!SystemParametersInfoA(SPI_GETICONTITLELOGFONT, sizeof font, &font, 0)) return 0;
-  return reinterpret_cast<FontHandle>(CreateFontIndirectA(&font));
+  LOGFONTW font{};  // the face name in Unicode: a name the code page cannot hold stays whole
+  if (!SystemParametersInfoW(SPI_GETICONTITLELOGFONT, sizeof font, &font, 0)) return 0;
+  return reinterpret_cast<FontHandle>(CreateFontIndirectW(&font));
 }
 
 void DestroyFont(FontHandle font) {

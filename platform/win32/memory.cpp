@@ -10,7 +10,7 @@ using GlobalMemoryStatusExFn = BOOL(WINAPI*)(LPMEMORYSTATUSEX);
 // GlobalMemoryStatusEx where the system has it; the old call caps memory at 2 GiB (4 GiB - 1 for
 // large-address-aware programs) and is only the fallback for systems without the new one.
 GlobalMemoryStatusExFn FindStatusEx() {
-  HMODULE kernel = GetModuleHandleA("kernel32.dll");
+  HMODULE kernel = GetModuleHandleW(L"kernel32.dll");
   return kernel ? reinterpret_cast<GlobalMemoryStatusExFn>(
                       reinterpret_cast<void*>(GetProcAddress(kernel, "GlobalMemoryStatusEx")))
                 : nullptr;

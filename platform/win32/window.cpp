@@ -2,6 +2,12 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <iterator>
+#include <string>
+
+#include "platform/utf.hpp"
+
 namespace platform {
 
 bool SetWindowTopmost(WindowHandle window, bool topmost) {
@@ -10,7 +16,14 @@ bool SetWindowTopmost(WindowHandle window, bool topmost) {
 }
 
 WindowHandle FindWindowOfClass(const char* className) {
-  return reinterpret_cast<WindowHandle>(FindWindowA(className, nullptr));
+  // Asked on every tick of a live page with the same name: converted once, not per call.
+  static std::string lastName;
+  static std::wstring wideName;
+  if (lastName != className) {
+    lastName = className;
+    wideName = Utf8ToUtf16(lastName);
+  }
+  return reinterpret_cast<WindowHandle>(FindWindowW(wideName.c_str(), nullptr));
 }
 
 bool IsExistingWindow(WindowHandle window) { return window && IsWindow(reinterpret_cast<HWND>(window)); }
@@ -19,16 +32,30 @@ std::optional<std::int32_t> SendMessageWithin(WindowHandle window, std::uint32_t
                                               std::int32_t lParam, std::uint32_t timeoutMs) {
   DWORD_PTR reply = 0;
   // Without SMTO_BLOCK our thread still handles messages sent to it while it waits.
-  if (!SendMessageTimeoutA(reinterpret_cast<HWND>(window), message, static_cast<WPARAM>(static_cast<DWORD>(wParam)),
+  if (!SendMessageTimeoutW(reinterpret_cast<HWND>(window), message, static_cast<WPARAM>(static_cast<DWORD>(wParam)),
                            static_cast<LPARAM>(lParam), SMTO_ABORTIFHUNG, timeoutMs, &reply))
     return std::nullopt;
   return static_cast<std::int32_t>(static_cast<std::uint32_t>(reply));
 }
 
-bool GetWindowCaptionWithin(WindowHandle window, char* buffer, std::size_t size, std::uint32_t timeoutMs) {
+bool GetWindowCaptionWithin(WindowHandle window, std::string& caption, std::size_t maxChars, std::uint32_t timeoutMs) {
+  caption.clear();
+  if (maxChars == 0) return false;
+  // On the stack for a caption of the usual size: asked on every tick.
+  wchar_t local[512];
+  std::wstring large;
+  wchar_t* buffer = local;
+  if (maxChars > std::size(local)) {
+    large.resize(maxChars);
+    buffer = large.data();
+  }
+  std::fill_n(buffer, maxChars, L'\0');  // what the other program leaves untouched reads as the end
   DWORD_PTR copied = 0;  // the other program's word; unused
-  return size != 0 && SendMessageTimeoutA(reinterpret_cast<HWND>(window), WM_GETTEXT, static_cast<WPARAM>(size),
-                                          reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, timeoutMs, &copied) != 0;
+  if (!SendMessageTimeoutW(reinterpret_cast<HWND>(window), WM_GETTEXT, static_cast<WPARAM>(maxChars),
+                           reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, timeoutMs, &copied))
+    return false;
+  AppendUtf8(caption, std::wstring_view(buffer, BoundedLength(buffer, maxChars - 1)));
+  return true;
 }
 
 }  // namespace platform

@@ -9,6 +9,7 @@
 #include <set>
 #include <string>
 
+#include "platform/utf.hpp"
 #include "tests/e2e/orvane_window.hpp"
 
 namespace e2e {
@@ -52,14 +53,15 @@ TEST_F(DisksOther, DisksRowsMatchTheDriversOwnQueries) {
     if (!((mask >> i) & 1)) continue;
     const std::string root{static_cast<char>('A' + i), ':', '\\'};
     SCOPED_TRACE(root);
-    char label[MAX_PATH + 1] = {}, fs[MAX_PATH + 1] = {};
+    wchar_t label[MAX_PATH + 1] = {}, fs[MAX_PATH + 1] = {};
     DWORD serial = 0, length = 0, flags = 0;
-    const bool ok = GetVolumeInformationA(root.c_str(), label, sizeof label, &serial, &length, &flags, fs, sizeof fs);
+    const bool ok = GetVolumeInformationW(platform::Utf8ToUtf16(root).c_str(), label, MAX_PATH + 1, &serial, &length,
+                                          &flags, fs, MAX_PATH + 1);
     char serialText[16];
     std::snprintf(serialText, sizeof serialText, "%04X-%04X", static_cast<unsigned>(ok ? serial >> 16 : 0),
                   static_cast<unsigned>(ok ? serial & 0xFFFF : 0));
-    EXPECT_EQ(Cell(list, row, 0), std::string(ok ? label : "") + " (" + root.substr(0, 2) + ")");
-    EXPECT_EQ(Cell(list, row, 3), ok ? fs : "");
+    EXPECT_EQ(Cell(list, row, 0), (ok ? platform::Utf16ToUtf8(label, MAX_PATH) : "") + " (" + root.substr(0, 2) + ")");
+    EXPECT_EQ(Cell(list, row, 3), ok ? platform::Utf16ToUtf8(fs, MAX_PATH) : "");
     EXPECT_EQ(Cell(list, row, 4), serialText);
     EXPECT_EQ(Cell(list, row, 6), std::to_string(ok ? length : 0));
     EXPECT_EQ(Cell(list, row, 7), (ok && (flags & FS_CASE_IS_PRESERVED)) ? "true" : "false");
@@ -94,6 +96,18 @@ TEST_F(DisksOther, DisksRowsMatchTheDriversOwnQueries) {
   if (!TheEnv().shots.empty()) {
     EXPECT_TRUE(Screenshot(main_, ShotPath("e2e-disks-page.png")));
   }
+}
+
+// The session of this test gives D: a label in three scripts: its row shows it whole, read from
+// the list in Unicode.
+TEST_F(DisksOther, ALabelInAnyScriptShowsWhole) {
+  ASSERT_TRUE(GetLogicalDrives() & (1u << 3)) << "the session has no drive D:";
+  ShowPage(3);
+  HWND list = FindChild(FindChild(main_, "Disks", "OrvaneTabSheet"), "", "SysListView32");
+  std::string row = "<no D: row>";
+  for (int i = 0; i < ListItemCount(list); ++i)
+    if (Cell(list, i, 0).ends_with("(D:)")) row = Cell(list, i, 0);
+  EXPECT_EQ(row, "Тест Größe 测试 (D:)");
 }
 
 TEST_F(DisksOther, OtherPageFollowsTheClockMouseAndColours) {

@@ -4,7 +4,9 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 
+#include "platform/utf.hpp"
 #include "tests/e2e/png.hpp"
 
 namespace e2e {
@@ -27,9 +29,10 @@ Program::~Program() {
 bool Program::Start(const std::string& exe, const std::string& args) {
   std::string cmd = "\"" + WindowsPath(exe) + "\"";
   if (!args.empty()) cmd += " " + args;
-  STARTUPINFOA si{};
+  std::wstring wide = platform::Utf8ToUtf16(cmd);
+  STARTUPINFOW si{};
   si.cb = sizeof si;
-  return CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi_) != 0;
+  return CreateProcessW(nullptr, wide.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi_) != 0;
 }
 
 namespace {
@@ -86,17 +89,18 @@ void Program::Kill() {
 }
 
 std::string WindowText(HWND hwnd) {
-  char buf[1024];
+  wchar_t buf[1024] = {};
   DWORD_PTR len = 0;
-  if (!SendMessageTimeoutA(hwnd, WM_GETTEXT, sizeof buf, reinterpret_cast<LPARAM>(buf), SMTO_ABORTIFHUNG, 2000, &len))
+  if (!SendMessageTimeoutW(hwnd, WM_GETTEXT, std::size(buf), reinterpret_cast<LPARAM>(buf), SMTO_ABORTIFHUNG, 2000,
+                           &len))
     return {};
-  return std::string(buf, len < sizeof buf ? len : sizeof buf - 1);
+  return platform::Utf16ToUtf8(buf, std::size(buf));
 }
 
 std::string ClassName(HWND hwnd) {
-  char buf[256];
-  const int n = GetClassNameA(hwnd, buf, sizeof buf);
-  return std::string(buf, n > 0 ? static_cast<size_t>(n) : 0);
+  wchar_t buf[256] = {};
+  GetClassNameW(hwnd, buf, static_cast<int>(std::size(buf)));
+  return platform::Utf16ToUtf8(buf, std::size(buf));
 }
 
 std::vector<HWND> Descendants(HWND parent) {
@@ -243,23 +247,23 @@ int ListItemCount(HWND list) {
 }
 
 std::string RemoteListText(HANDLE process, HWND list, int item, int sub) {
-  constexpr SIZE_T kText = 512;
-  auto* remote = static_cast<char*>(
-      VirtualAllocEx(process, nullptr, sizeof(LVITEMA) + kText, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
+  constexpr SIZE_T kText = 512;  // characters
+  auto* remote = static_cast<char*>(VirtualAllocEx(process, nullptr, sizeof(LVITEMW) + kText * sizeof(wchar_t),
+                                                   MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
   if (!remote) return "<no remote buffer>";
-  LVITEMA lvi{};
+  LVITEMW lvi{};
   lvi.iSubItem = sub;
-  lvi.pszText = remote + sizeof(LVITEMA);
+  lvi.pszText = reinterpret_cast<wchar_t*>(remote + sizeof(LVITEMW));
   lvi.cchTextMax = static_cast<int>(kText);
-  char text[kText] = {};
+  wchar_t text[kText] = {};
   SIZE_T done = 0;
   DWORD_PTR length = 0;
   const bool ok = WriteProcessMemory(process, remote, &lvi, sizeof lvi, &done) &&
-                  SendMessageTimeoutA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(item),
+                  SendMessageTimeoutW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(item),
                                       reinterpret_cast<LPARAM>(remote), SMTO_ABORTIFHUNG, 2000, &length) &&
-                  ReadProcessMemory(process, remote + sizeof(LVITEMA), text, kText - 1, &done);
+                  ReadProcessMemory(process, remote + sizeof(LVITEMW), text, (kText - 1) * sizeof(wchar_t), &done);
   VirtualFreeEx(process, remote, 0, MEM_RELEASE);
-  return ok ? std::string(text, strnlen(text, kText - 1)) : "<unreadable>";
+  return ok ? platform::Utf16ToUtf8(text, kText) : "<unreadable>";
 }
 
 void MouseTo(int x, int y) {

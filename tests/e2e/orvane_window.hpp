@@ -19,6 +19,15 @@ class OrvaneWindow : public ::testing::Test {
   }
   // The value panel on the row of the label with this text.
   HWND ValueOf(const std::string& label) { return ValueBeside(main_, label); }
+  // Starts the stand-in player with this caption and shows the Winamp page; returns its caption
+  // panel, once that shows the caption (or after 5 s).
+  HWND ShowPlayerTitled(Program& player, const std::string& title) {
+    EXPECT_TRUE(player.Start(TheEnv().player, "\"--caption=" + title + "\""));
+    EXPECT_TRUE(ClickTab(orvane_.Process(), FindChild(main_, "", "SysTabControl32"), 5));
+    HWND panel = ValueOf("Window caption:");
+    for (int i = 0; i < 100 && WindowText(panel) != title; ++i) Settle(50);
+    return panel;
+  }
 
   Program orvane_;
   HWND main_ = nullptr;

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/utf.hpp"
 #include "tests/e2e/orvane_window.hpp"
 
 namespace e2e {
@@ -21,9 +22,9 @@ std::string ClipboardNow() {
   std::string text = "<not open>";
   if (!OpenClipboard(nullptr)) return text;
   text = "<no text>";
-  if (HANDLE h = GetClipboardData(CF_TEXT)) {
-    if (const char* p = static_cast<const char*>(GlobalLock(h))) {
-      text.assign(p, strnlen(p, GlobalSize(h)));
+  if (HANDLE h = GetClipboardData(CF_UNICODETEXT)) {
+    if (const auto* p = static_cast<const wchar_t*>(GlobalLock(h))) {
+      text = platform::Utf16ToUtf8(p, GlobalSize(h) / sizeof(wchar_t));
       GlobalUnlock(h);
     }
   }
@@ -94,6 +95,25 @@ TEST_F(Pages, ALeftClickCopiesAValueAndTheTooltipSaysSo) {
   if (!TheEnv().shots.empty()) {
     EXPECT_TRUE(Screenshot(main_, ShotPath("e2e-value-hint.png")));
   }
+  MouseTo(0, 0);
+}
+
+// A player's title in Japanese and Russian shows exactly so, and a click on its panel puts the
+// same text on the clipboard, as Unicode, where the next movement finds it whole.
+TEST_F(Pages, ATitleInAnyScriptShowsAndIsCopiedWhole) {
+  const std::string title = "残酷な天使のテーゼ - Кино";
+  Program player;
+  HWND caption = ShowPlayerTitled(player, title);
+  EXPECT_EQ(WindowText(caption), title);
+
+  const RECT r = ScreenRect(caption);
+  MouseTo((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  MouseLeftClick();
+  Settle(200);
+  EXPECT_EQ(ClipboardNow(), title);
+  MouseTo((r.left + r.right) / 2 + 1, (r.top + r.bottom) / 2);
+  const std::string copied = "Value Already Copied:\r\n\"" + title + "\"";
+  EXPECT_EQ(WaitForTip(orvane_.ProcessId(), copied, 4000), copied);
   MouseTo(0, 0);
 }
 

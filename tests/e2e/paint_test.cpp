@@ -6,6 +6,7 @@
 #include <array>
 #include <string>
 
+#include "platform/utf.hpp"
 #include "tests/e2e/orvane_window.hpp"
 
 namespace e2e {
@@ -42,8 +43,8 @@ Ink InkBox(const std::vector<std::uint8_t>& rgb, int w, int h) {
 Ink ExpectedInk(const std::string& text) {
   HDC screen = GetDC(nullptr);
   const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-  HFONT font = CreateFontA(-MulDiv(11, dpi, 96), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "Tahoma");
+  HFONT font = CreateFontW(-MulDiv(11, dpi, 96), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"Tahoma");
   HDC mem = CreateCompatibleDC(screen);
   ReleaseDC(nullptr, screen);
   BITMAPINFO bi{};
@@ -53,7 +54,8 @@ Ink ExpectedInk(const std::string& text) {
   SelectObject(mem, bmp);
   SelectObject(mem, font);
   const RECT all{0, 0, 600, 60};
-  ExtTextOutA(mem, 10, 10, ETO_OPAQUE, &all, text.c_str(), static_cast<UINT>(text.size()), nullptr);  // black on white
+  const std::wstring wide = platform::Utf8ToUtf16(text);
+  ExtTextOutW(mem, 10, 10, ETO_OPAQUE, &all, wide.c_str(), static_cast<UINT>(wide.size()), nullptr);  // black on white
   GdiFlush();
   const std::vector<std::uint8_t> pixels(bits, bits + 600 * 60 * 3);  // grey levels only: channel order is moot
   DeleteDC(mem);
@@ -104,6 +106,16 @@ TEST_F(PanelPaint, EveryCaptionIsDrawnWhole) {
     ++checked;
   }
   EXPECT_EQ(checked, 12);
+}
+
+// A player's title in Japanese and Russian is drawn whole too.
+TEST_F(PanelPaint, ATitleInAnyScriptIsDrawnWhole) {
+  const std::string title = "残酷な天使のテーゼ - Кино";
+  Program player;
+  const RECT r = Inside(ShowPlayerTitled(player, title));
+  const Ink shown = InkBox(ScreenPixels(r), r.right - r.left, r.bottom - r.top), want = ExpectedInk(title);
+  EXPECT_NEAR(shown.Width(), want.Width(), 1);
+  EXPECT_NEAR(shown.Height(), want.Height(), 1);
 }
 
 // The mouse position panel changes its caption 100 times; screenshots taken all the while never

@@ -115,6 +115,19 @@ TEST_F(WinampPage, ShowsWhatThePlayerSays) {
   EXPECT_TRUE(OnlyPressed("Stop"));
 }
 
+// A player whose window keeps its caption in the code page (registered as an ANSI window) is read
+// right: the system turns its text into Unicode.
+TEST_F(WinampPage, AnAnsiPlayersTitleReadsRight) {
+  if (GetACP() != 1252) GTEST_SKIP() << "the title is written in code page 1252";
+  player_.Kill();
+  ASSERT_TRUE(WaitFor([] { return FindWindowW(L"Winamp v1.x", nullptr) == nullptr; }, 5000));
+  Program ansi;
+  ASSERT_TRUE(ansi.Start(TheEnv().player, "--ansi=1 \"--caption=1. Café Größe - Winamp\""));
+  EXPECT_TRUE(WaitFor([&] { return Value("Window caption:") == "1. Café Größe - Winamp"; }, 5000))
+      << Value("Window caption:");
+  EXPECT_EQ(Value("Song title:"), "Café Größe ");
+}
+
 TEST_F(WinampPage, ButtonsReachThePlayerWithCtrlAndShift) {
   HWND next = FindChild(main_, ">>", "Button");
   HWND prev = FindChild(main_, "<<", "Button");

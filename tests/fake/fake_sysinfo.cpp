@@ -1,23 +1,16 @@
 #include "tests/fake/fake_sysinfo.hpp"
 
-#include <cstring>
 #include <stdexcept>
 
+#include "platform/utf.hpp"
 #include "tests/fake/fake_platform.hpp"
 
 namespace {
 
-bool CopyName(const std::optional<std::string>& name, char* buffer, std::uint32_t size) {
-  if (!name || name->size() + 1 > size) return false;
-  std::memcpy(buffer, name->c_str(), name->size() + 1);
+bool CopyName(const std::optional<std::string>& name, std::string& out, std::uint32_t maxChars) {
+  if (!name || platform::Utf8ToUtf16<char16_t>(*name).size() + 1 > maxChars) return false;
+  out = *name;
   return true;
-}
-
-std::uint32_t CopyPath(const std::string& path, char* buffer, std::uint32_t size) {
-  if (path.empty()) return 0;
-  if (path.size() + 1 > size) return static_cast<std::uint32_t>(path.size() + 1);
-  std::memcpy(buffer, path.c_str(), path.size() + 1);
-  return static_cast<std::uint32_t>(path.size());
 }
 
 }  // namespace
@@ -30,27 +23,24 @@ bool QueryOsVersion(OsVersion& out) {
   return v.has_value();
 }
 
-bool QueryComputerName(char* buffer, std::uint32_t size) {
-  const fake::SysInfo& s = fake::Fake().sysinfo;
-  if (s.computerNameUnterminated && s.computerName) {
-    for (std::uint32_t i = 0; i < size; ++i) buffer[i] = (*s.computerName)[i % s.computerName->size()];
-    return true;
-  }
-  return CopyName(s.computerName, buffer, size);
+bool QueryComputerName(std::string& out, std::uint32_t maxChars) {
+  return CopyName(fake::Fake().sysinfo.computerName, out, maxChars);
 }
 
-bool QueryUserName(char* buffer, std::uint32_t size) {
+bool QueryUserName(std::string& out, std::uint32_t maxChars) {
   const fake::SysInfo& s = fake::Fake().sysinfo;
   if (s.userNameThrows) throw std::runtime_error("user name");
-  return CopyName(s.userName, buffer, size);
+  return CopyName(s.userName, out, maxChars);
 }
 
-std::uint32_t QueryTempPath(char* buffer, std::uint32_t size) {
-  return CopyPath(fake::Fake().sysinfo.tempPath, buffer, size);
+bool QueryTempPath(std::string& out, std::uint32_t maxChars) {
+  const std::string& path = fake::Fake().sysinfo.tempPath;
+  return !path.empty() && CopyName(path, out, maxChars);
 }
 
-std::uint32_t QueryWindowsDirectory(char* buffer, std::uint32_t size) {
-  return CopyPath(fake::Fake().sysinfo.windowsDirectory, buffer, size);
+bool QueryWindowsDirectory(std::string& out, std::uint32_t maxChars) {
+  const std::string& path = fake::Fake().sysinfo.windowsDirectory;
+  return !path.empty() && CopyName(path, out, maxChars);
 }
 
 ProcessorInfo QueryProcessorInfo() { return fake::Fake().sysinfo.processors; }

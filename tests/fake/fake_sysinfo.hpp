@@ -1,6 +1,6 @@
 #pragma once
 // The fake system facts. The name and directory calls behave as the system's do: a text that does
-// not fit fails (names) or reports the size it needs (directories).
+// not fit in its number of characters (UTF-16 code units, zero included) fails.
 #include <optional>
 #include <string>
 
@@ -11,7 +11,6 @@ namespace fake {
 struct SysInfo {
   std::optional<platform::OsVersion> version = platform::OsVersion{10, 0, 19045, 2, ""};  // nothing: fails
   std::optional<std::string> computerName = "ORVANE-PC";  // nothing: the call fails
-  bool computerNameUnterminated = false;  // fills the whole buffer with no terminating zero
   std::optional<std::string> userName = "kim";
   std::string tempPath = "C:\\Users\\kim\\AppData\\Local\\Temp\\";  // empty: the call fails
   std::string windowsDirectory = "C:\\Windows";

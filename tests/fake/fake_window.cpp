@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/utf.hpp"
 #include "platform/window.hpp"
 #include "tests/fake/fake_platform.hpp"
 #include "winamp/winamp_hdrs.hpp"
@@ -54,12 +55,12 @@ std::optional<std::int32_t> SendMessageWithin(WindowHandle window, std::uint32_t
   }
 }
 
-bool GetWindowCaptionWithin(WindowHandle window, char* buffer, std::size_t size, std::uint32_t timeoutMs) {
-  if (!Reaches(window, {winamp::kMsgGetText, static_cast<std::int32_t>(size), 0, timeoutMs})) return false;
-  const std::string& c = fake::Fake().player.caption;
-  const std::size_t n = std::min(c.size(), size);
-  std::memcpy(buffer, c.data(), n);
-  if (n < size) buffer[n] = '\0';
+bool GetWindowCaptionWithin(WindowHandle window, std::string& caption, std::size_t maxChars, std::uint32_t timeoutMs) {
+  caption.clear();
+  if (!Reaches(window, {winamp::kMsgGetText, static_cast<std::int32_t>(maxChars), 0, timeoutMs})) return false;
+  // The player writes into a buffer of maxChars UTF-16 units; the last one ends the text.
+  const std::u16string units = Utf8ToUtf16<char16_t>(fake::Fake().player.caption);
+  caption = Utf16ToUtf8(units.c_str(), maxChars == 0 ? 0 : maxChars - 1);
   return true;
 }
 

@@ -56,18 +56,25 @@ TEST_F(FuncLibComputer, NamesAndDirectoriesFillTheirFieldsOrStayAllZero) {
   EXPECT_EQ(FixedText(info.TempDir), "C:\\Users\\kim\\AppData\\Local\\Temp\\");
   EXPECT_EQ(FixedText(info.WindowsDir), "C:\\Windows");
 
-  sys.computerName = "FIFTEEN-CHARS-X";  // the longest that fits
-  sys.userName = std::string(258, 'u');
-  sys.tempPath = std::string(258, 't');
-  EXPECT_EQ(FixedText(Info().ComputerName), "FIFTEEN-CHARS-X");
+  // Limits count characters whatever their script: a character beyond the basic plane is two of
+  // the system's units, a Cyrillic letter two UTF-8 bytes, a Chinese one three.
+  auto times = [](int n, std::string_view s) {
+    std::string text;
+    while (n-- > 0) text += s;
+    return text;
+  };
+  sys.computerName = times(7, "\xF0\x9F\x98\x80") + "\xD0\x96";  // the longest that fit: 15 units
+  sys.userName = times(258, "\xD0\x96");
+  sys.tempPath = times(258, "\xE6\xB5\x8B");
   info = Info();
-  EXPECT_EQ(FixedText(info.UserName).size(), 258u);
-  EXPECT_EQ(FixedText(info.TempDir).size(), 258u);
+  EXPECT_EQ(FixedText(info.ComputerName), *sys.computerName);
+  EXPECT_EQ(FixedText(info.UserName), *sys.userName);
+  EXPECT_EQ(FixedText(info.TempDir), sys.tempPath);
 
   // One longer: the calls fail and the fields are cleared.
-  sys.computerName = "SIXTEEN-CHARS-XY";
-  sys.userName = std::string(259, 'u');
-  sys.tempPath = std::string(259, 't');
+  sys.computerName = times(8, "\xF0\x9F\x98\x80");
+  sys.userName = times(259, "\xD0\x96");
+  sys.tempPath = times(259, "\xE6\xB5\x8B");
   sys.windowsDirectory = "";
   info = Info();
   const funclib::TOrvane empty{};
@@ -75,11 +82,6 @@ TEST_F(FuncLibComputer, NamesAndDirectoriesFillTheirFieldsOrStayAllZero) {
   EXPECT_EQ(0, std::memcmp(info.UserName, empty.UserName, sizeof info.UserName));
   EXPECT_EQ(0, std::memcmp(info.TempDir, empty.TempDir, sizeof info.TempDir));
   EXPECT_EQ(0, std::memcmp(info.WindowsDir, empty.WindowsDir, sizeof info.WindowsDir));
-}
-
-TEST_F(FuncLibComputer, AComputerNameWithoutItsZeroIsNotKept) {
-  sys.computerNameUnterminated = true;
-  EXPECT_EQ(FixedText(Info().ComputerName), "");
 }
 
 TEST_F(FuncLibComputer, IpAddressIsEmptyWithoutNetworkAndCodeZeroWithoutHostEntry) {

@@ -10,6 +10,7 @@
 #include "funclib/files.hpp"
 #include "funclib/text.hpp"
 #include "platform/files.hpp"
+#include "platform/utf.hpp"
 
 namespace {
 
@@ -24,13 +25,14 @@ class FuncLibFiles : public testing::Test {
     ASSERT_NE(GetFileAttributesA(dir_.c_str()) & FILE_ATTRIBUTE_DIRECTORY, 0u);
   }
   void TearDown() override {
-    for (const std::string& f : created_) DeleteFileA(f.c_str());
+    for (const std::string& f : created_) DeleteFileW(platform::Utf8ToUtf16(f).c_str());
     RemoveDirectoryA(dir_.c_str());
   }
 
   std::string Write(const std::string& name, const std::string& bytes) {
     const std::string path = dir_ + "\\" + name;
-    const HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE h = CreateFileW(platform::Utf8ToUtf16(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr);
     EXPECT_NE(h, INVALID_HANDLE_VALUE);
     DWORD written = 0;
     if (!bytes.empty()) WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
@@ -64,10 +66,12 @@ FILETIME FromLocal(int year, int month, int day, int hour, int minute, int secon
   return utc;
 }
 
+// A name in any script too.
 TEST_F(FuncLibFiles, AFileGetsKindSizeTimesAndCrc) {
-  const std::string path = Write("abc.txt", "abc");
+  const std::string path = Write("\xD0\xA4\xD0\xB0\xD0\xB9\xD0\xBB \xE6\x96\x87\xE4\xBB\xB6.txt", "abc");
+  const std::wstring wide = platform::Utf8ToUtf16(path);
   {
-    const HANDLE h = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    const HANDLE h = CreateFileW(wide.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(h, INVALID_HANDLE_VALUE);
     const FILETIME created = FromLocal(2001, 2, 3, 4, 5, 6);
     const FILETIME accessed = FromLocal(2010, 11, 12, 13, 14, 16);
@@ -83,7 +87,7 @@ TEST_F(FuncLibFiles, AFileGetsKindSizeTimesAndCrc) {
   // Wine keeps no creation time of its own on a Linux file system (it reports the last write), so
   // the creation time is checked against the system's own conversion of what it reports.
   WIN32_FILE_ATTRIBUTE_DATA data;
-  ASSERT_TRUE(GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data));
+  ASSERT_TRUE(GetFileAttributesExW(wide.c_str(), GetFileExInfoStandard, &data));
   FILETIME local;
   WORD date, time;
   ASSERT_TRUE(FileTimeToLocalFileTime(&data.ftCreationTime, &local));

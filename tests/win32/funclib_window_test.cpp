@@ -9,15 +9,17 @@
 #include "funclib/owner_window.hpp"
 #include "funclib/window.hpp"
 #include "platform/fonts.hpp"
+#include "platform/utf.hpp"
 
 namespace {
 
+// What the clipboard holds as Unicode text, in UTF-8.
 std::string RawClipboardText() {
   std::string text;
   if (!OpenClipboard(nullptr)) return "<busy>";
-  if (const HANDLE data = GetClipboardData(CF_TEXT)) {
-    if (const char* p = static_cast<const char*>(GlobalLock(data))) {
-      text = p;
+  if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    if (const auto* p = static_cast<const wchar_t*>(GlobalLock(data))) {
+      text = platform::Utf16ToUtf8(p, GlobalSize(data) / sizeof(wchar_t));
       GlobalUnlock(data);
     }
   } else {
@@ -60,6 +62,12 @@ TEST_F(FuncLibWindow, ClipboardTextGoesBothWays) {
   EXPECT_EQ(funclib::ClipboardText(0), "from another program");
   EXPECT_EQ(funclib::ClipboardText(1, ""), std::string(1, '\0'));
   EXPECT_EQ(funclib::ClipboardText(0), "");
+
+  // Any script, a character beyond the basic plane too, travels whole as Unicode text.
+  const std::string song = "\xE6\xAE\x8B\xE9\x85\xB7 - \xD0\x9A\xD0\xB8\xD0\xBD\xD0\xBE \xF0\x9F\x98\x80";
+  funclib::ClipboardText(1, song);
+  EXPECT_EQ(RawClipboardText(), song);
+  EXPECT_EQ(funclib::ClipboardText(0), song);
 }
 
 TEST_F(FuncLibWindow, AnEmptyClipboardReadsAsTheCodeZeroText) {

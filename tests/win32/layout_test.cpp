@@ -201,6 +201,8 @@ TEST_F(Layout, NoOtherProgramCanSetAWindowTextApartFromItsCaption) {
     HWND hwnd = Hwnd(*c);
     const std::string caption = c->Caption();
     EXPECT_FALSE(SendMessageA(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("foreign")));
+    const std::wstring longer = platform::Utf8ToUtf16(caption + "x");  // the caption and more
+    EXPECT_FALSE(SendMessageW(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(longer.c_str())));
     EXPECT_EQ(Text(hwnd), caption);
     c->SetCaption("own");
     EXPECT_EQ(Text(hwnd), "own") << "the control's own captions still reach it";

@@ -50,14 +50,13 @@ TEST(Locale, FollowsAChangeOfTheUsersSettings) {
   EXPECT_EQ(fs.decimalSeparator, ",");
 }
 
-TEST(Locale, ASeparatorTheAnsiCodePageCannotHoldReadsAsABlank) {
+TEST(Locale, ASeparatorNoCodePageHoldsStaysWhole) {
   // The narrow no-break space that French and several other locales group thousands with.
   UserLocaleValue thousand(LOCALE_STHOUSAND, L"\x202F");
-  UserLocaleValue decimal(LOCALE_SDECIMAL, L",");
-  if (GetACP() == CP_UTF8) GTEST_SKIP() << "the UTF-8 code page holds every character";
+  UserLocaleValue decimal(LOCALE_SDECIMAL, L"\x066B");  // the Arabic decimal separator
   const platform::FormatSettings fs = platform::GetFormatSettings();
-  EXPECT_EQ(fs.thousandSeparator, " ") << "the system's own ANSI reading is \"" << LocaleText(LOCALE_STHOUSAND) << '"';
-  EXPECT_EQ(fs.decimalSeparator, ",");
+  EXPECT_EQ(fs.thousandSeparator, "\xE2\x80\xAF");
+  EXPECT_EQ(fs.decimalSeparator, "\xD9\xAB");
 }
 
 // The total memory in KiB as the Memory page must show it, grouped with `separator`.
@@ -83,13 +82,13 @@ TEST_F(LocaleOnTheMemoryPage, ASeparatorChangeShowsAfterTheSettingChangeMessage)
   ASSERT_GE(TotalKiB("").size(), 6u) << "the total needs a thousands group for this test";
   EXPECT_EQ(win32_tests::Text(ramSize), TotalKiB(before));
 
-  UserLocaleValue thousand(LOCALE_STHOUSAND, "'");
+  UserLocaleValue thousand(LOCALE_STHOUSAND, L"\x202F");  // a narrow no-break space: in no ANSI code page
   form_->Timer1.Tick();
   EXPECT_EQ(win32_tests::Text(ramSize), TotalKiB(before)) << "the separators are read on the message only";
 
-  SendMessageA(main_, WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>("intl"));
+  SendMessageW(main_, WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(L"intl"));
   form_->Timer1.Tick();
-  EXPECT_EQ(win32_tests::Text(ramSize), TotalKiB("'"));
+  EXPECT_EQ(win32_tests::Text(ramSize), TotalKiB("\xE2\x80\xAF"));
 }
 
 }  // namespace

@@ -10,14 +10,16 @@
 #include <string>
 
 #include "form/orvane_form.hpp"
+#include "platform/utf.hpp"
 #include "widgets/win32/backend.hpp"
 
 namespace win32_tests {
 
+// The window text in Unicode, as UTF-8.
 inline std::string Text(HWND hwnd) {
-  char buf[512] = {};
-  GetWindowTextA(hwnd, buf, sizeof buf);
-  return buf;
+  wchar_t buf[512] = {};
+  GetWindowTextW(hwnd, buf, 512);
+  return platform::Utf16ToUtf8(buf, 512);
 }
 
 inline std::string Class(HWND hwnd) {

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "platform/utf.hpp"
 #include "widgets/components.hpp"
 #include "widgets/page_control.hpp"
 #include "widgets/win32/keys.hpp"
@@ -31,10 +32,10 @@ Backend::Backend(Application& app, HINSTANCE instance)
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES | ICC_TAB_CLASSES |
                                            ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&icc);
-  bigIcon_ = static_cast<HICON>(LoadImageA(instance_, "MAINICON", IMAGE_ICON, GetSystemMetrics(SM_CXICON),
-                                           GetSystemMetrics(SM_CYICON), 0));
-  smallIcon_ = static_cast<HICON>(LoadImageA(instance_, "MAINICON", IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                             GetSystemMetrics(SM_CYSMICON), 0));
+  bigIcon_ = static_cast<HICON>(LoadImageW(instance_, L"MAINICON", IMAGE_ICON, GetSystemMetrics(SM_CXICON),
+                                            GetSystemMetrics(SM_CYICON), 0));
+  smallIcon_ = static_cast<HICON>(LoadImageW(instance_, L"MAINICON", IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                              GetSystemMetrics(SM_CYSMICON), 0));
   app_.SetIcon(reinterpret_cast<IconHandle>(bigIcon_));
   LoadScreenCursors();
   app_.AttachPeer(this);
@@ -58,28 +59,29 @@ Backend::~Backend() {
     ReleaseRecord(*forms_.back());
     forms_.pop_back();
   }
-  for (const auto& cls : classes_) UnregisterClassA(cls.c_str(), instance_);
+  for (const auto& cls : classes_) UnregisterClassW(cls.c_str(), instance_);
   if (app_.Icon() == reinterpret_cast<IconHandle>(bigIcon_)) app_.SetIcon(0);
   if (bigIcon_) DestroyIcon(bigIcon_);
   if (smallIcon_) DestroyIcon(smallIcon_);
 }
 
-const char* Backend::EnsureClass(const std::string& name, UINT style, HBRUSH background, HICON icon,
-                                 HICON smallIcon) {
+const wchar_t* Backend::EnsureClass(const std::string& name, UINT style, HBRUSH background, HICON icon,
+                                    HICON smallIcon) {
+  const std::wstring wide = platform::Utf8ToUtf16(name);
   for (const auto& cls : classes_)
-    if (cls == name) return cls.c_str();
-  WNDCLASSEXA wc{};
+    if (cls == wide) return cls.c_str();
+  WNDCLASSEXW wc{};
   wc.cbSize = sizeof wc;
   wc.style = style;
   wc.lpfnWndProc = WindowPeer::OwnClassProc;
   wc.hInstance = instance_;
   wc.hIcon = icon;
   wc.hIconSm = smallIcon;
-  wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+  wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
   wc.hbrBackground = background;
-  wc.lpszClassName = name.c_str();
-  RegisterClassExA(&wc);
-  classes_.push_back(name);
+  wc.lpszClassName = wide.c_str();
+  RegisterClassExW(&wc);
+  classes_.push_back(wide);
   return classes_.back().c_str();
 }
 
@@ -202,7 +204,7 @@ void Backend::CreateChildren(FormPeers& record, Control& parent, HWND parentHwnd
       RECT r, both;
       GetWindowRect(hwnd, &r);
       if (child->Kind() != ControlKind::TabSheet && child->Children().empty() &&
-          !(GetWindowLongA(hwnd, GWL_STYLE) & WS_TABSTOP) &&
+          !(GetWindowLongW(hwnd, GWL_STYLE) & WS_TABSTOP) &&
           std::any_of(earlier.begin(), earlier.end(), [&](const RECT& e) { return IntersectRect(&both, &e, &r); }))
         SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
       earlier.push_back(r);
@@ -302,8 +304,8 @@ void Backend::ScreenCursorChanged() {
     GetCursorPos(&pt);
     HWND under = WindowFromPoint(pt);
     if (under && GetWindowThreadProcessId(under, nullptr) == GetCurrentThreadId()) {
-      const LRESULT hit = SendMessageA(under, WM_NCHITTEST, 0, MAKELPARAM(pt.x, pt.y));
-      SendMessageA(under, WM_SETCURSOR, reinterpret_cast<WPARAM>(under), MAKELPARAM(hit, WM_MOUSEMOVE));
+      const LRESULT hit = SendMessageW(under, WM_NCHITTEST, 0, MAKELPARAM(pt.x, pt.y));
+      SendMessageW(under, WM_SETCURSOR, reinterpret_cast<WPARAM>(under), MAKELPARAM(hit, WM_MOUSEMOVE));
       return;
     }
   }

@@ -70,7 +70,7 @@ class Backend : public ApplicationPeer {
   void MainWindowDestroyed();
 
   // Registers a window class once; returns its name.
-  const char* EnsureClass(const std::string& name, UINT style, HBRUSH background, HICON icon, HICON smallIcon);
+  const wchar_t* EnsureClass(const std::string& name, UINT style, HBRUSH background, HICON icon, HICON smallIcon);
 
  private:
   struct FormPeers;
@@ -92,7 +92,7 @@ class Backend : public ApplicationPeer {
   Form* mainForm_ = nullptr;
   std::vector<std::unique_ptr<FormPeers>> forms_;
   GdiCache gdi_;
-  std::vector<std::string> classes_;
+  std::vector<std::wstring> classes_;
   MessageLoop loop_;
   Tooltips tips_;
 };

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/utf.hpp"
 #include "widgets/win32/backend.hpp"
 #include "widgets/win32/peers.hpp"
 
@@ -79,7 +80,7 @@ class MenuPeer : public MenuPeerBase {
     const UINT button = menu_.GetTrackButton() == TrackButton::Left ? TPM_LEFTBUTTON : TPM_RIGHTBUTTON;
     const std::shared_ptr<bool> alive = alive_;  // a handler may destroy the menu meanwhile
     const UINT cmd = TrackPopupMenu(handle_, TPM_RETURNCMD | TPM_LEFTALIGN | button, x, y, 0, hwnd, nullptr);
-    if (hwnd) PostMessageA(hwnd, WM_NULL, 0, 0);
+    if (hwnd) PostMessageW(hwnd, WM_NULL, 0, 0);
     if (*alive && !detached_ && cmd >= kFirstCommand) menu_.ClickItem(static_cast<int>(cmd - kFirstCommand));
   }
 
@@ -91,11 +92,11 @@ class MenuPeer : public MenuPeerBase {
     UINT id = kFirstCommand;
     for (const MenuItem& item : menu_.Items()) {
       if (item.IsSeparator()) {
-        AppendMenuA(handle_, MF_SEPARATOR, 0, nullptr);
+        AppendMenuW(handle_, MF_SEPARATOR, 0, nullptr);
       } else {
         std::string text = item.caption;
         if (item.shortCut.key) text += "\t" + ShortCutText(item.shortCut);
-        AppendMenuA(handle_, MF_STRING, id, text.c_str());
+        AppendMenuW(handle_, MF_STRING, id, platform::Utf8ToUtf16(text).c_str());
         if (item.shortCut.key) {
           BYTE flags = FVIRTKEY;
           if (item.shortCut.alt) flags |= FALT;
@@ -106,7 +107,7 @@ class MenuPeer : public MenuPeerBase {
       }
       ++id;
     }
-    if (!accels.empty()) accel_ = CreateAcceleratorTableA(accels.data(), static_cast<int>(accels.size()));
+    if (!accels.empty()) accel_ = CreateAcceleratorTableW(accels.data(), static_cast<int>(accels.size()));
   }
   void Free() {
     if (handle_) DestroyMenu(handle_);

@@ -42,11 +42,11 @@ constexpr CursorSource kCursors[kCursorCount] = {
 }  // namespace
 
 void Backend::LoadScreenCursors() {
-  // LoadCursorA gives shared handles that live as long as their module: nobody frees them.
+  // LoadCursor gives shared handles that live as long as their module: nobody frees them.
   for (const CursorSource& s : kCursors) {
     HCURSOR cursor = nullptr;
-    if (s.from == From::System) cursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(s.id));
-    if (s.from == From::Program) cursor = LoadCursorA(instance_, MAKEINTRESOURCEA(s.id));
+    if (s.from == From::System) cursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(s.id));
+    if (s.from == From::Program) cursor = LoadCursorW(instance_, MAKEINTRESOURCEW(s.id));
     app_.SetCursorHandle(s.number, reinterpret_cast<IconHandle>(cursor));
   }
 }

@@ -1,7 +1,7 @@
 // A form's top-level window.
-#include <cstring>
-#include <string_view>
+#include <string>
 
+#include "platform/utf.hpp"
 #include "widgets/button.hpp"
 #include "widgets/components.hpp"
 #include "widgets/win32/backend.hpp"
@@ -29,7 +29,7 @@ class FormWindow : public FormPeerBase {
       case BorderStyle::ToolWindow: exStyle |= WS_EX_TOOLWINDOW; break;
       case BorderStyle::Single: break;
     }
-    const char* cls = backend_.EnsureClass(form_.ClassName(), CS_DBLCLKS, nullptr, nullptr, nullptr);
+    const wchar_t* cls = backend_.EnsureClass(form_.ClassName(), CS_DBLCLKS, nullptr, nullptr, nullptr);
 
     RECT r{0, 0, backend_.Scale(form_.ClientWidth()), backend_.Scale(form_.ClientHeight())};
     AdjustWindowRectEx(&r, style, FALSE, exStyle);
@@ -39,19 +39,19 @@ class FormWindow : public FormPeerBase {
       x = (GetSystemMetrics(SM_CXSCREEN) - w) / 2;
       y = (GetSystemMetrics(SM_CYSCREEN) - h) / 2;
     }
-    HWND hwnd = CreateWindowExA(exStyle, cls, form_.Caption().c_str(), style, x, y, w, h, owner, nullptr,
+    HWND hwnd = CreateWindowExW(exStyle, cls, Caption16().c_str(), style, x, y, w, h, owner, nullptr,
                                 backend_.Instance(), static_cast<WindowPeer*>(this));
     Adopt(hwnd);
     if (HICON icon = reinterpret_cast<HICON>(backend_.App().Icon())) {
-      SendMessageA(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-      if (HICON small = backend_.SmallIcon()) SendMessageA(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
+      SendMessageW(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+      if (HICON small = backend_.SmallIcon()) SendMessageW(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
     }
   }
 
   void Changed(Prop what) override {
     if (what == Prop::Closed) {
       if (form_.Modal()) {
-        if (hwnd_) PostMessageA(hwnd_, WM_NULL, 0, 0);  // wakes the modal loop, which ends and hides the form
+        if (hwnd_) PostMessageW(hwnd_, WM_NULL, 0, 0);  // wakes the modal loop, which ends and hides the form
       }
       else if (hwnd_)
         DestroyWindow(hwnd_);
@@ -71,7 +71,7 @@ class FormWindow : public FormPeerBase {
 
   bool TranslateAccelerator(MSG& msg) override {
     MenuPeerBase* menu = Menu();
-    return menu && menu->Accelerators() && ::TranslateAcceleratorA(hwnd_, menu->Accelerators(), &msg) != 0;
+    return menu && menu->Accelerators() && ::TranslateAcceleratorW(hwnd_, menu->Accelerators(), &msg) != 0;
   }
 
  protected:
@@ -104,9 +104,7 @@ class FormWindow : public FormPeerBase {
         }
         break;
       case WM_SETTINGCHANGE:  // the area name, if any, is a string of at most a few dozen characters
-        form_.SettingChange(lp ? std::string_view(reinterpret_cast<const char*>(lp),
-                                                  strnlen(reinterpret_cast<const char*>(lp), 64))
-                               : std::string_view());
+        form_.SettingChange(lp ? platform::Utf16ToUtf8(reinterpret_cast<const wchar_t*>(lp), 64) : std::string());
         break;
       case WM_CONTEXTMENU:
         ShowContextMenu(lp);

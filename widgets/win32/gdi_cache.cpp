@@ -1,5 +1,7 @@
 #include "widgets/win32/gdi_cache.hpp"
 
+#include "platform/utf.hpp"
+
 namespace widgets::win32 {
 
 GdiCache::~GdiCache() {
@@ -12,10 +14,10 @@ HFONT GdiCache::FontFor(const Font& f) {
   if (f.handle) return reinterpret_cast<HFONT>(f.handle->Handle());
   const auto key = std::make_tuple(f.name, f.height, static_cast<int>(f.style));
   if (auto it = fonts_.find(key); it != fonts_.end()) return it->second;
-  HFONT font = CreateFontA(MulDiv(f.height, dpi_, 96), 0, 0, 0, (f.style & fsBold) ? FW_BOLD : FW_NORMAL,
+  HFONT font = CreateFontW(MulDiv(f.height, dpi_, 96), 0, 0, 0, (f.style & fsBold) ? FW_BOLD : FW_NORMAL,
                            (f.style & fsItalic) != 0, (f.style & fsUnderline) != 0, FALSE, DEFAULT_CHARSET,
                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                           f.name.c_str());
+                           platform::Utf8ToUtf16(f.name).c_str());
   fonts_.emplace(key, font);
   return font;
 }
@@ -25,7 +27,8 @@ SIZE GdiCache::TextSize(const Font& f, const std::string& text) {
   RECT r{0, 0, 0, 0};
   if (measureDc_) {
     HGDIOBJ old = SelectObject(measureDc_, FontFor(f));
-    DrawTextA(measureDc_, text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_SINGLELINE | DT_LEFT);
+    const std::wstring wide = platform::Utf8ToUtf16(text);
+    DrawTextW(measureDc_, wide.c_str(), static_cast<int>(wide.size()), &r, DT_CALCRECT | DT_SINGLELINE | DT_LEFT);
     SelectObject(measureDc_, old);
   }
   return SIZE{r.right - r.left, r.bottom - r.top};

@@ -36,7 +36,7 @@ bool CyclePages(HWND focus, bool forward) {
 
 bool TakesInput(HWND hwnd) {
   if (!hwnd || !IsWindowVisible(hwnd)) return false;  // visible: it and every window it lies in
-  for (HWND h = hwnd; h; h = (GetWindowLongA(h, GWL_STYLE) & WS_CHILD) ? GetParent(h) : nullptr)
+  for (HWND h = hwnd; h; h = (GetWindowLongW(h, GWL_STYLE) & WS_CHILD) ? GetParent(h) : nullptr)
     if (!IsWindowEnabled(h)) return false;
   return true;
 }
@@ -52,7 +52,7 @@ HWND FocusHome(HWND gone) {
 }
 
 void FocusLeaves(HWND gone) {
-  if (!(GetWindowLongA(gone, GWL_STYLE) & WS_CHILD)) return;  // a form: activation moves the focus
+  if (!(GetWindowLongW(gone, GWL_STYLE) & WS_CHILD)) return;  // a form: activation moves the focus
   HWND focus = GetFocus();
   // Disabling a window drops the focus it held: then no window of the active form has it.
   const bool lost = focus ? focus == gone || IsChild(gone, focus) : GetActiveWindow() == GetAncestor(gone, GA_ROOT);
@@ -76,10 +76,13 @@ bool PreTranslate(MSG& msg) {
     return true;
   if (form.KeyPreview() && form.OnKeyPress) {
     if (msg.message == WM_CHAR && IsCharacterKey(msg.wParam)) {
-      char key = static_cast<char>(msg.wParam);
+      // The form sees a character beyond ASCII as 0x80, since one byte cannot hold it; the message
+      // keeps its own character unless the form swallows it or puts another in its place.
+      const char seen = msg.wParam < 0x80 ? static_cast<char>(msg.wParam) : '\x80';
+      char key = seen;
       form.KeyPress(key);
       if (key == 0 || !IsWindow(msg.hwnd)) return true;
-      msg.wParam = static_cast<unsigned char>(key);
+      if (key != seen) msg.wParam = static_cast<unsigned char>(key);
     } else if (msg.message == WM_KEYDOWN && (msg.wParam == VK_ESCAPE || msg.wParam == VK_RETURN)) {
       // The dialog keys below take Esc and Enter at the key-down, so no character would follow;
       // make it now, for the form to see after the key's own action.
@@ -90,7 +93,7 @@ bool PreTranslate(MSG& msg) {
   // The dialog keys look for a mnemonic by walking the shown controls from the message's window
   // round to it again: from a window inside a hidden or disabled one they would never get back.
   if (!TakesInput(msg.hwnd)) return false;
-  return IsDialogMessageA(root, &msg) != 0;
+  return IsDialogMessageW(root, &msg) != 0;
 }
 
 }  // namespace widgets::win32

@@ -1,4 +1,5 @@
 // Report-style list views and the image lists they show.
+#include "platform/utf.hpp"
 #include "widgets/components.hpp"
 #include "widgets/list_view.hpp"
 #include "widgets/win32/backend.hpp"
@@ -22,7 +23,7 @@ class ListViewWindow : public WindowPeer {
   }
 
   void Create(HWND parent) override {
-    Adopt(CreateChild(parent, WC_LISTVIEWA, LVS_REPORT | LVS_SINGLESEL | LVS_SHAREIMAGELISTS | OptionStyles(),
+    Adopt(CreateChild(parent, WC_LISTVIEWW, LVS_REPORT | LVS_SINGLESEL | LVS_SHAREIMAGELISTS | OptionStyles(),
                       WS_EX_CLIENTEDGE));
     Subclass();
     SyncOptions();
@@ -38,7 +39,7 @@ class ListViewWindow : public WindowPeer {
       case Prop::Items: SyncItems(); break;
       case Prop::Cell: SyncCell(); break;
       case Prop::Options:
-        SetWindowLongA(hwnd_, GWL_STYLE, (GetWindowLongA(hwnd_, GWL_STYLE) & ~kOptionStyles) | OptionStyles());
+        SetWindowLongW(hwnd_, GWL_STYLE, (GetWindowLongW(hwnd_, GWL_STYLE) & ~kOptionStyles) | OptionStyles());
         SyncOptions();
         break;
       case Prop::Range: SyncColumns(); break;
@@ -68,7 +69,7 @@ class ListViewWindow : public WindowPeer {
     DWORD ex = 0;
     if (o.rowSelect) ex |= LVS_EX_FULLROWSELECT;
     if (o.columnDrag) ex |= LVS_EX_HEADERDRAGDROP;
-    SendMessageA(hwnd_, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT | LVS_EX_HEADERDRAGDROP, ex);
+    SendMessageW(hwnd_, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT | LVS_EX_HEADERDRAGDROP, ex);
   }
 
   // One cell outside a batch: only that text is set, and only that cell repaints.
@@ -76,30 +77,31 @@ class ListViewWindow : public WindowPeer {
     const auto [item, column] = list_.ChangedCell();
     if (item < 0 || item >= list_.ItemCount()) return;
     const ListItem& it = list_.Items()[item];
-    const std::string& text = column == 0 ? it.caption : it.subItems[column - 1];
-    LVITEMA cell{};
+    std::wstring text = platform::Utf8ToUtf16(column == 0 ? it.caption : it.subItems[column - 1]);
+    LVITEMW cell{};
     cell.iSubItem = column;
-    cell.pszText = const_cast<char*>(text.c_str());
-    SendMessageA(hwnd_, LVM_SETITEMTEXTA, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&cell));
+    cell.pszText = text.data();
+    SendMessageW(hwnd_, LVM_SETITEMTEXTW, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&cell));
   }
 
   void SyncColours() {
-    SendMessageA(hwnd_, LVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(GdiCache::ToColorRef(control_.GetFont().color)));
-    SendMessageA(hwnd_, LVM_SETBKCOLOR, 0, static_cast<LPARAM>(GdiCache::ToColorRef(control_.GetColor())));
-    SendMessageA(hwnd_, LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(GdiCache::ToColorRef(control_.GetColor())));
+    SendMessageW(hwnd_, LVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(GdiCache::ToColorRef(control_.GetFont().color)));
+    SendMessageW(hwnd_, LVM_SETBKCOLOR, 0, static_cast<LPARAM>(GdiCache::ToColorRef(control_.GetColor())));
+    SendMessageW(hwnd_, LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(GdiCache::ToColorRef(control_.GetColor())));
   }
 
   void SyncColumns() {
-    while (SendMessageA(hwnd_, LVM_DELETECOLUMN, 0, 0)) {
+    while (SendMessageW(hwnd_, LVM_DELETECOLUMN, 0, 0)) {
     }
     int i = 0;
     for (const ListColumn& col : list_.Columns()) {
-      LVCOLUMNA c{};
+      std::wstring text = platform::Utf8ToUtf16(col.caption);
+      LVCOLUMNW c{};
       c.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
       c.fmt = ColumnFormat(col.alignment);
       c.cx = backend_.Scale(col.width);
-      c.pszText = const_cast<char*>(col.caption.c_str());
-      SendMessageA(hwnd_, LVM_INSERTCOLUMNA, i++, reinterpret_cast<LPARAM>(&c));
+      c.pszText = text.data();
+      SendMessageW(hwnd_, LVM_INSERTCOLUMNW, i++, reinterpret_cast<LPARAM>(&c));
     }
   }
 
@@ -107,32 +109,37 @@ class ListViewWindow : public WindowPeer {
     HIMAGELIST images = nullptr;
     if (ImageList* list = list_.SmallImages())
       if (auto* peer = dynamic_cast<ImageListPeerBase*>(list->GetPeer())) images = peer->List();
-    SendMessageA(hwnd_, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(images));
+    SendMessageW(hwnd_, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(images));
   }
 
   // Rewrites the rows with redrawing off, so the list repaints once.
   void SyncItems() {
-    SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
-    SendMessageA(hwnd_, LVM_DELETEALLITEMS, 0, 0);
+    SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
+    SendMessageW(hwnd_, LVM_DELETEALLITEMS, 0, 0);
     int row = 0;
+    std::wstring text;  // one buffer for every cell
     for (const ListItem& item : list_.Items()) {
-      LVITEMA it{};
+      text.clear();
+      platform::AppendUtf16(text, item.caption);
+      LVITEMW it{};
       it.mask = LVIF_TEXT | LVIF_IMAGE;
       it.iItem = row;
-      it.pszText = const_cast<char*>(item.caption.c_str());
+      it.pszText = text.data();
       // A row without an image must say so: -1 would be I_IMAGECALLBACK, asking us for one.
       it.iImage = item.imageIndex >= 0 ? item.imageIndex : I_IMAGENONE;
-      SendMessageA(hwnd_, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&it));
+      SendMessageW(hwnd_, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&it));
       int sub = 1;
-      for (const std::string& text : item.subItems) {
-        LVITEMA s{};
+      for (const std::string& cell : item.subItems) {
+        text.clear();
+        platform::AppendUtf16(text, cell);
+        LVITEMW s{};
         s.iSubItem = sub++;
-        s.pszText = const_cast<char*>(text.c_str());
-        SendMessageA(hwnd_, LVM_SETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&s));
+        s.pszText = text.data();
+        SendMessageW(hwnd_, LVM_SETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&s));
       }
       ++row;
     }
-    SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
+    SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(hwnd_, nullptr, TRUE);
   }
 

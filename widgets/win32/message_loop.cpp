@@ -7,7 +7,7 @@ namespace widgets::win32 {
 
 MessageLoop::MessageLoop(std::function<bool(MSG&)> preTranslate) : preTranslate_(std::move(preTranslate)) {
   current_ = this;
-  filter_ = SetWindowsHookExA(WH_MSGFILTER, ForeignLoopFilter, nullptr, GetCurrentThreadId());
+  filter_ = SetWindowsHookExW(WH_MSGFILTER, ForeignLoopFilter, nullptr, GetCurrentThreadId());
 }
 
 MessageLoop::~MessageLoop() {
@@ -58,7 +58,7 @@ void MessageLoop::Tick(LoopTimer& timer, ULONGLONG now) {
     timer.Fire();
   } catch (...) {
     // Nothing may cross back into Windows: the tick is dropped, as a failing handler's message is.
-    OutputDebugStringA("Orvane: a timer handler failed\n");
+    OutputDebugStringW(L"Orvane: a timer handler failed\n");
   }
 }
 
@@ -117,7 +117,7 @@ void MessageLoop::Handle(MSG& msg) {
   } running{++handlers_};
   if (preTranslate_ && preTranslate_(msg)) return;
   TranslateMessage(&msg);
-  DispatchMessageA(&msg);
+  DispatchMessageW(&msg);
 }
 
 bool MessageLoop::RunUntil(MSG& msg, const std::function<bool()>& done) {
@@ -130,7 +130,7 @@ bool MessageLoop::RunUntil(MSG& msg, const std::function<bool()>& done) {
     for (;;) {
       RunDueTimers();
       if (done()) return true;
-      if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) break;
+      if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) break;
       if (msg.message == WM_QUIT) return false;
       Handle(msg);
     }
@@ -148,7 +148,7 @@ bool MessageLoop::RunUntil(MSG& msg, const std::function<bool()>& done) {
 void MessageLoop::ProcessMessages() {
   MSG msg{};
   RunDueTimers();
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
     if (msg.message == WM_QUIT) {
       PostQuitMessage(static_cast<int>(msg.wParam));  // left for the outer loop
       break;

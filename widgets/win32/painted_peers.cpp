@@ -19,7 +19,7 @@ class PaintedPeer : public WindowPeer {
   PaintedPeer(Backend& backend, Control& control, const char* cls) : WindowPeer(backend, control), cls_(cls) {}
 
   void Create(HWND parent) override {
-    const char* cls = backend_.EnsureClass(cls_, CS_DBLCLKS, nullptr, nullptr, nullptr);
+    const wchar_t* cls = backend_.EnsureClass(cls_, CS_DBLCLKS, nullptr, nullptr, nullptr);
     DWORD ex = 0;
     if (!control_.Children().empty() || control_.Kind() == ControlKind::TabSheet)
       ex |= WS_EX_CONTROLPARENT;  // dialog keys reach the controls inside
@@ -99,21 +99,23 @@ class PaintedPeer : public WindowPeer {
   // aligned as asked (one too wide ends in "..."), centred between top and bottom, cut at box.
   // The control's look must be selected (UseLook).
   void DrawCaption(HDC dc, const RECT& box, int left, int right, int top, int bottom, Alignment align) {
-    const std::string& text = control_.Caption();
-    const char* s = text.c_str();
+    const std::wstring& text = Caption16();
+    const wchar_t* s = text.c_str();
     int n = static_cast<int>(text.size());
     SIZE size{};
-    GetTextExtentPoint32A(dc, s, n, &size);
+    GetTextExtentPoint32W(dc, s, n, &size);
     int x = left;
-    std::string cut;
+    std::wstring cut;
     if (size.cx > right - left) {
       SIZE dots{};
-      GetTextExtentPoint32A(dc, "...", 3, &dots);
+      GetTextExtentPoint32W(dc, L"...", 3, &dots);
       int fit = 0;
       SIZE whole{};
-      GetTextExtentExPointA(dc, s, n, std::max(0, static_cast<int>(right - left - dots.cx)), &fit, nullptr, &whole);
+      GetTextExtentExPointW(dc, s, n, std::max(0, static_cast<int>(right - left - dots.cx)), &fit, nullptr, &whole);
+      // Never half of a pair of surrogates.
+      if (fit > 0 && IS_HIGH_SURROGATE(text[static_cast<size_t>(fit) - 1])) --fit;
       cut.assign(text, 0, static_cast<size_t>(fit));
-      cut += "...";
+      cut += L"...";
       s = cut.c_str();
       n = static_cast<int>(cut.size());
     } else if (align == Alignment::Right) {
@@ -121,7 +123,7 @@ class PaintedPeer : public WindowPeer {
     } else if (align == Alignment::Center) {
       x = left + (right - left - size.cx) / 2;
     }
-    ExtTextOutA(dc, x, top + (bottom - top - size.cy) / 2, ETO_OPAQUE | ETO_CLIPPED, &box, s, static_cast<UINT>(n),
+    ExtTextOutW(dc, x, top + (bottom - top - size.cy) / 2, ETO_OPAQUE | ETO_CLIPPED, &box, s, static_cast<UINT>(n),
                 nullptr);
   }
 
@@ -149,7 +151,7 @@ class TabSheetWindow : public PaintedPeer {
     const auto* pages = static_cast<const PageControl*>(control_.Parent());
     const bool show = control_.Visible() && pages && pages->Showing() && pages->ActivePage() == &control_;
     // Its own visibility, not its parents': a sheet hidden while the form is hidden stays hidden.
-    if (show != ((GetWindowLongA(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0)) ShowWindow(hwnd_, show ? SW_SHOWNA : SW_HIDE);
+    if (show != ((GetWindowLongW(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0)) ShowWindow(hwnd_, show ? SW_SHOWNA : SW_HIDE);
   }
 
   void Paint(HDC dc, RECT rc) override { Fill(dc, rc); }
@@ -208,9 +210,9 @@ class GroupBoxWindow : public PaintedPeer {
   // The etched frame runs through the middle of the caption's line; the caption covers it.
   void Paint(HDC dc, RECT rc) override {
     UseLook(dc);
-    const std::string& caption = control_.Caption();
+    const std::wstring& caption = Caption16();
     SIZE size{};
-    GetTextExtentPoint32A(dc, caption.c_str(), static_cast<int>(caption.size()), &size);
+    GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &size);
     const int left = backend_.Scale(8);
     const RECT text{left, 0, left + size.cx + backend_.Scale(4), size.cy};
     if (!caption.empty()) ExcludeClipRect(dc, text.left, text.top, text.right, text.bottom);

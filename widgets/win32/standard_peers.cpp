@@ -1,5 +1,6 @@
 // Controls that are the system's own window classes: page control (tab control), label (static),
 // push button, flat speed button (custom-drawn button), check box, drop-down list and track bar.
+#include "platform/utf.hpp"
 #include "widgets/button.hpp"
 #include "widgets/combo_box.hpp"
 #include "widgets/label.hpp"
@@ -29,16 +30,17 @@ class PageControlWindow : public WindowPeer {
   void Create(HWND parent) override {
     DWORD style = WS_TABSTOP | WS_CLIPSIBLINGS | TCS_TABS;
     if (pages_.HotTrack()) style |= TCS_HOTTRACK;
-    Adopt(CreateChild(parent, WC_TABCONTROLA, style, 0));
+    Adopt(CreateChild(parent, WC_TABCONTROLW, style, 0));
     Subclass();
     int i = 0;
     for (TabSheet* sheet : pages_.Pages()) {
-      TCITEMA item{};
+      std::wstring text = platform::Utf8ToUtf16(sheet->Caption());
+      TCITEMW item{};
       item.mask = TCIF_TEXT;
-      item.pszText = const_cast<char*>(sheet->Caption().c_str());
-      SendMessageA(hwnd_, TCM_INSERTITEMA, i++, reinterpret_cast<LPARAM>(&item));
+      item.pszText = text.data();
+      SendMessageW(hwnd_, TCM_INSERTITEMW, i++, reinterpret_cast<LPARAM>(&item));
     }
-    SendMessageA(hwnd_, TCM_SETCURSEL, pages_.ActivePageIndex(), 0);
+    SendMessageW(hwnd_, TCM_SETCURSEL, pages_.ActivePageIndex(), 0);
   }
 
   HWND ChildParent() const override { return hwnd_ ? GetParent(hwnd_) : nullptr; }
@@ -49,13 +51,13 @@ class PageControlWindow : public WindowPeer {
     if (!hwnd_) return;
     switch (what) {
       case Prop::ActivePage:
-        if (SendMessageA(hwnd_, TCM_GETCURSEL, 0, 0) != pages_.ActivePageIndex())
-          SendMessageA(hwnd_, TCM_SETCURSEL, pages_.ActivePageIndex(), 0);
+        if (SendMessageW(hwnd_, TCM_GETCURSEL, 0, 0) != pages_.ActivePageIndex())
+          SendMessageW(hwnd_, TCM_SETCURSEL, pages_.ActivePageIndex(), 0);
         UpdateSheets();
         break;
       case Prop::Options: {
-        const LONG style = GetWindowLongA(hwnd_, GWL_STYLE);
-        SetWindowLongA(hwnd_, GWL_STYLE, pages_.HotTrack() ? (style | TCS_HOTTRACK) : (style & ~TCS_HOTTRACK));
+        const LONG style = GetWindowLongW(hwnd_, GWL_STYLE);
+        SetWindowLongW(hwnd_, GWL_STYLE, pages_.HotTrack() ? (style | TCS_HOTTRACK) : (style & ~TCS_HOTTRACK));
         InvalidateRect(hwnd_, nullptr, TRUE);
         break;
       }
@@ -74,7 +76,7 @@ class PageControlWindow : public WindowPeer {
 
   bool OnReflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override {
     if (msg == WM_NOTIFY && reinterpret_cast<NMHDR*>(lp)->code == static_cast<UINT>(TCN_SELCHANGE)) {
-      pages_.SelectPage(static_cast<int>(SendMessageA(hwnd_, TCM_GETCURSEL, 0, 0)));
+      pages_.SelectPage(static_cast<int>(SendMessageW(hwnd_, TCM_GETCURSEL, 0, 0)));
       return true;
     }
     return WindowPeer::OnReflected(msg, wp, lp, result);
@@ -86,7 +88,7 @@ class PageControlWindow : public WindowPeer {
     RECT client;
     GetClientRect(hwnd_, &client);
     RECT display = client;
-    SendMessageA(hwnd_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
+    SendMessageW(hwnd_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
     HRGN strip = CreateRectRgnIndirect(&client);
     HRGN inside = CreateRectRgnIndirect(&display);
     CombineRgn(strip, strip, inside, RGN_DIFF);
@@ -117,7 +119,7 @@ class LabelWindow : public WindowPeer {
   void Create(HWND parent) override {
     RECT r = ScaledBounds();
     if (static_cast<Label&>(control_).AutoSize()) r.right = r.left + FittedSize().cx;
-    Adopt(CreateChild(parent, "Static", SS_NOTIFY | WS_CLIPSIBLINGS | AlignStyle(), 0, &r));
+    Adopt(CreateChild(parent, L"Static", SS_NOTIFY | WS_CLIPSIBLINGS | AlignStyle(), 0, &r));
     Subclass();
   }
 
@@ -125,8 +127,8 @@ class LabelWindow : public WindowPeer {
     WindowPeer::Changed(what);
     if (!hwnd_) return;
     if (what == Prop::Options) {
-      const LONG style = GetWindowLongA(hwnd_, GWL_STYLE);
-      SetWindowLongA(hwnd_, GWL_STYLE, (style & ~SS_TYPEMASK) | AlignStyle());
+      const LONG style = GetWindowLongW(hwnd_, GWL_STYLE);
+      SetWindowLongW(hwnd_, GWL_STYLE, (style & ~SS_TYPEMASK) | AlignStyle());
       if (!static_cast<Label&>(control_).AutoSize()) WindowPeer::Changed(Prop::Bounds);
       InvalidateRect(hwnd_, nullptr, TRUE);
     }
@@ -171,7 +173,7 @@ class ButtonWindow : public WindowPeer {
   using WindowPeer::WindowPeer;
 
   void Create(HWND parent) override {
-    Adopt(CreateChild(parent, "Button", BS_PUSHBUTTON | WS_TABSTOP, 0));
+    Adopt(CreateChild(parent, L"Button", BS_PUSHBUTTON | WS_TABSTOP, 0));
     Subclass();
   }
 
@@ -189,7 +191,7 @@ class CheckBoxWindow : public WindowPeer {
   using WindowPeer::WindowPeer;
 
   void Create(HWND parent) override {
-    Adopt(CreateChild(parent, "Button", BS_AUTOCHECKBOX | WS_TABSTOP, 0));
+    Adopt(CreateChild(parent, L"Button", BS_AUTOCHECKBOX | WS_TABSTOP, 0));
     Subclass();
     UseWidgetColours(hwnd_);
     SyncCheck();
@@ -215,8 +217,8 @@ class CheckBoxWindow : public WindowPeer {
  private:
   void SyncCheck() {
     const WPARAM want = static_cast<CheckBox&>(control_).Checked() ? BST_CHECKED : BST_UNCHECKED;
-    if (hwnd_ && static_cast<WPARAM>(SendMessageA(hwnd_, BM_GETCHECK, 0, 0)) != want)
-      SendMessageA(hwnd_, BM_SETCHECK, want, 0);
+    if (hwnd_ && static_cast<WPARAM>(SendMessageW(hwnd_, BM_GETCHECK, 0, 0)) != want)
+      SendMessageW(hwnd_, BM_SETCHECK, want, 0);
   }
 };
 
@@ -231,7 +233,7 @@ class SpeedButtonWindow : public WindowPeer {
 
   void Create(HWND parent) override {
     const auto& b = static_cast<const SpeedButton&>(control_);
-    Adopt(CreateChild(parent, "Button", b.GroupIndex() == 0 ? BS_PUSHBUTTON : BS_CHECKBOX | BS_PUSHLIKE, 0));
+    Adopt(CreateChild(parent, L"Button", b.GroupIndex() == 0 ? BS_PUSHBUTTON : BS_CHECKBOX | BS_PUSHLIKE, 0));
     Subclass();
     SyncDown();
   }
@@ -283,10 +285,10 @@ class SpeedButtonWindow : public WindowPeer {
     const auto& b = static_cast<const SpeedButton&>(control_);
     if (b.GroupIndex() != 0) {
       const WPARAM want = b.Down() ? BST_CHECKED : BST_UNCHECKED;
-      if (static_cast<WPARAM>(SendMessageA(hwnd_, BM_GETCHECK, 0, 0)) != want)
-        SendMessageA(hwnd_, BM_SETCHECK, want, 0);
-    } else if (((SendMessageA(hwnd_, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0) != b.Down()) {
-      SendMessageA(hwnd_, BM_SETSTATE, b.Down(), 0);
+      if (static_cast<WPARAM>(SendMessageW(hwnd_, BM_GETCHECK, 0, 0)) != want)
+        SendMessageW(hwnd_, BM_SETCHECK, want, 0);
+    } else if (((SendMessageW(hwnd_, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0) != b.Down()) {
+      SendMessageW(hwnd_, BM_SETSTATE, b.Down(), 0);
     }
   }
 
@@ -302,17 +304,18 @@ class SpeedButtonWindow : public WindowPeer {
     HGDIOBJ oldFont = SelectObject(dc, backend_.Gdi().FontFor(control_.GetFont()));
     SetBkMode(dc, TRANSPARENT);
     const UINT format = DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX;
-    const int n = static_cast<int>(control_.Caption().size());
+    const std::wstring& caption = Caption16();
+    const int n = static_cast<int>(caption.size());
     if (b.Enabled()) {
       SetTextColor(dc, GdiCache::ToColorRef(control_.GetFont().color));
-      DrawTextA(dc, control_.Caption().c_str(), n, &rc, format);
+      DrawTextW(dc, caption.c_str(), n, &rc, format);
     } else {  // engraved grey, as disabled flat buttons look
       RECT shadow = rc;
       OffsetRect(&shadow, 1, 1);
       SetTextColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
-      DrawTextA(dc, control_.Caption().c_str(), n, &shadow, format);
+      DrawTextW(dc, caption.c_str(), n, &shadow, format);
       SetTextColor(dc, GetSysColor(COLOR_BTNSHADOW));
-      DrawTextA(dc, control_.Caption().c_str(), n, &rc, format);
+      DrawTextW(dc, caption.c_str(), n, &rc, format);
     }
     SelectObject(dc, oldFont);
   }
@@ -329,7 +332,7 @@ class ComboBoxWindow : public WindowPeer {
   }
 
   void Create(HWND parent) override {
-    Adopt(CreateChild(parent, "ComboBox", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0));
+    Adopt(CreateChild(parent, L"ComboBox", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0));
     Subclass();
     SyncItems();
     SyncDropDown();
@@ -351,7 +354,7 @@ class ComboBoxWindow : public WindowPeer {
 
   bool OnReflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override {
     if (msg == WM_COMMAND && HIWORD(wp) == CBN_SELCHANGE) {
-      combo_.Select(static_cast<int>(SendMessageA(hwnd_, CB_GETCURSEL, 0, 0)));
+      combo_.Select(static_cast<int>(SendMessageW(hwnd_, CB_GETCURSEL, 0, 0)));
       return true;
     }
     if (msg == WM_CTLCOLORLISTBOX || msg == WM_CTLCOLOREDIT) {  // the closed box
@@ -373,26 +376,26 @@ class ComboBoxWindow : public WindowPeer {
  private:
   // The window's height includes the open list, which shows DropDownCount rows.
   void SyncDropDown() {
-    const LRESULT itemHeight = SendMessageA(hwnd_, CB_GETITEMHEIGHT, 0, 0);
+    const LRESULT itemHeight = SendMessageW(hwnd_, CB_GETITEMHEIGHT, 0, 0);
     const RECT r = ScaledBounds();
     SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left,
                  (r.bottom - r.top) + static_cast<int>(itemHeight) * combo_.DropDownCount() + 2,
                  SWP_NOZORDER | SWP_NOACTIVATE);
-    SendMessageA(hwnd_, CB_SETMINVISIBLE, combo_.DropDownCount(), 0);
+    SendMessageW(hwnd_, CB_SETMINVISIBLE, combo_.DropDownCount(), 0);
   }
 
   void SyncItems() {
-    SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
-    SendMessageA(hwnd_, CB_RESETCONTENT, 0, 0);
+    SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
+    SendMessageW(hwnd_, CB_RESETCONTENT, 0, 0);
     for (const std::string& item : combo_.Items())
-      SendMessageA(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
-    SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
+      SendMessageW(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(platform::Utf8ToUtf16(item).c_str()));
+    SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
     SyncSelection();
     InvalidateRect(hwnd_, nullptr, TRUE);
   }
   void SyncSelection() {
-    if (SendMessageA(hwnd_, CB_GETCURSEL, 0, 0) != combo_.ItemIndex())
-      SendMessageA(hwnd_, CB_SETCURSEL, static_cast<WPARAM>(combo_.ItemIndex()), 0);
+    if (SendMessageW(hwnd_, CB_GETCURSEL, 0, 0) != combo_.ItemIndex())
+      SendMessageW(hwnd_, CB_SETCURSEL, static_cast<WPARAM>(combo_.ItemIndex()), 0);
   }
 
   ComboBox& combo_;
@@ -407,31 +410,31 @@ class TrackBarWindow : public WindowPeer {
   void Create(HWND parent) override {
     DWORD style = TBS_HORZ | TBS_ENABLESELRANGE | TBS_FIXEDLENGTH | WS_TABSTOP;
     if (bar_.GetOptions().noTicks) style |= TBS_NOTICKS;
-    Adopt(CreateChild(parent, TRACKBAR_CLASSA, style, 0));
+    Adopt(CreateChild(parent, TRACKBAR_CLASSW, style, 0));
     Subclass();
-    SendMessageA(hwnd_, TBM_SETRANGEMIN, FALSE, bar_.Min());
-    SendMessageA(hwnd_, TBM_SETRANGEMAX, FALSE, bar_.Max());
+    SendMessageW(hwnd_, TBM_SETRANGEMIN, FALSE, bar_.Min());
+    SendMessageW(hwnd_, TBM_SETRANGEMAX, FALSE, bar_.Max());
     SyncOptions();
-    SendMessageA(hwnd_, TBM_SETSEL, FALSE, MAKELPARAM(bar_.SelStart(), bar_.SelEnd()));
-    SendMessageA(hwnd_, TBM_SETPOS, TRUE, bar_.Position());
+    SendMessageW(hwnd_, TBM_SETSEL, FALSE, MAKELPARAM(bar_.SelStart(), bar_.SelEnd()));
+    SendMessageW(hwnd_, TBM_SETPOS, TRUE, bar_.Position());
   }
 
   void Changed(Prop what) override {
     if (!hwnd_) return;
     switch (what) {
       case Prop::Position:
-        if (SendMessageA(hwnd_, TBM_GETPOS, 0, 0) != bar_.Position()) SendMessageA(hwnd_, TBM_SETPOS, TRUE, bar_.Position());
+        if (SendMessageW(hwnd_, TBM_GETPOS, 0, 0) != bar_.Position()) SendMessageW(hwnd_, TBM_SETPOS, TRUE, bar_.Position());
         break;
       case Prop::Selection:
-        SendMessageA(hwnd_, TBM_SETSEL, TRUE, MAKELPARAM(bar_.SelStart(), bar_.SelEnd()));
+        SendMessageW(hwnd_, TBM_SETSEL, TRUE, MAKELPARAM(bar_.SelStart(), bar_.SelEnd()));
         break;
       case Prop::Range:
-        SendMessageA(hwnd_, TBM_SETRANGEMIN, FALSE, bar_.Min());
-        SendMessageA(hwnd_, TBM_SETRANGEMAX, TRUE, bar_.Max());
+        SendMessageW(hwnd_, TBM_SETRANGEMIN, FALSE, bar_.Min());
+        SendMessageW(hwnd_, TBM_SETRANGEMAX, TRUE, bar_.Max());
         break;
       case Prop::Options: {
-        const LONG style = GetWindowLongA(hwnd_, GWL_STYLE);
-        SetWindowLongA(hwnd_, GWL_STYLE, bar_.GetOptions().noTicks ? (style | TBS_NOTICKS) : (style & ~TBS_NOTICKS));
+        const LONG style = GetWindowLongW(hwnd_, GWL_STYLE);
+        SetWindowLongW(hwnd_, GWL_STYLE, bar_.GetOptions().noTicks ? (style | TBS_NOTICKS) : (style & ~TBS_NOTICKS));
         SyncOptions();
         InvalidateRect(hwnd_, nullptr, TRUE);
         break;
@@ -443,7 +446,7 @@ class TrackBarWindow : public WindowPeer {
 
   bool OnReflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override {
     if (msg == WM_HSCROLL) {
-      bar_.SetPosition(static_cast<int>(SendMessageA(hwnd_, TBM_GETPOS, 0, 0)));
+      bar_.SetPosition(static_cast<int>(SendMessageW(hwnd_, TBM_GETPOS, 0, 0)));
       return true;
     }
     return WindowPeer::OnReflected(msg, wp, lp, result);
@@ -452,10 +455,10 @@ class TrackBarWindow : public WindowPeer {
  private:
   void SyncOptions() {
     const TrackBar::Options& o = bar_.GetOptions();
-    SendMessageA(hwnd_, TBM_SETLINESIZE, 0, o.lineSize);
-    SendMessageA(hwnd_, TBM_SETPAGESIZE, 0, o.pageSize);
-    SendMessageA(hwnd_, TBM_SETTICFREQ, static_cast<WPARAM>(o.frequency), 0);
-    SendMessageA(hwnd_, TBM_SETTHUMBLENGTH, static_cast<WPARAM>(backend_.Scale(o.thumbLength)), 0);
+    SendMessageW(hwnd_, TBM_SETLINESIZE, 0, o.lineSize);
+    SendMessageW(hwnd_, TBM_SETPAGESIZE, 0, o.pageSize);
+    SendMessageW(hwnd_, TBM_SETTICFREQ, static_cast<WPARAM>(o.frequency), 0);
+    SendMessageW(hwnd_, TBM_SETTHUMBLENGTH, static_cast<WPARAM>(backend_.Scale(o.thumbLength)), 0);
   }
 
   TrackBar& bar_;

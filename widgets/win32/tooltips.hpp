@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <set>
+#include <string>
 
 namespace widgets::win32 {
 
@@ -34,6 +35,7 @@ class Tooltips {
   int maxWidth_;
   HWND tooltip_ = nullptr;
   std::set<HWND> tipped_;  // windows that have a tool
+  std::wstring hint16_;    // the hint given to the tooltip, in UTF-16
 };
 
 }  // namespace widgets::win32

@@ -5,6 +5,7 @@
 
 #include <unordered_map>
 
+#include "platform/utf.hpp"
 #include "widgets/win32/backend.hpp"
 #include "widgets/win32/keys.hpp"
 
@@ -18,6 +19,13 @@ std::unordered_map<HWND, WindowPeer*>& Peers() {
   return peers;
 }
 
+
+// Whether the zero-terminated text is the same as `text`, read no further than that one is long.
+bool SameText(const std::wstring& text, const wchar_t* other) {
+  for (size_t i = 0; i < text.size(); ++i)
+    if (other[i] != text[i]) return false;
+  return other[text.size()] == 0;
+}
 
 ShiftState ShiftFromKeys(WPARAM keys) {
   ShiftState s = 0;
@@ -41,8 +49,8 @@ WindowPeer::~WindowPeer() {
   DestroyWindow(hwnd);  // its WM_NCDESTROY clears hwnd_, the property and the subclass
   if (hwnd_) {          // not destroyed (another thread's window): at least forget it
     if (auto it = Peers().find(hwnd); it != Peers().end() && it->second == this) Peers().erase(it);
-    if (systemProc_ && GetWindowLongPtrA(hwnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(SystemClassProc))
-      SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(systemProc_));
+    if (systemProc_ && GetWindowLongPtrW(hwnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(SystemClassProc))
+      SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(systemProc_));
     hwnd_ = nullptr;
   }
 }
@@ -59,12 +67,18 @@ RECT WindowPeer::ScaledBounds() const {
               backend_.Scale(b.top + b.height)};
 }
 
-HWND WindowPeer::CreateChild(HWND parent, const char* cls, DWORD style, DWORD exStyle, const RECT* bounds) {
+const std::wstring& WindowPeer::Caption16() {
+  caption16_.clear();
+  platform::AppendUtf16(caption16_, control_.Caption());
+  return caption16_;
+}
+
+HWND WindowPeer::CreateChild(HWND parent, const wchar_t* cls, DWORD style, DWORD exStyle, const RECT* bounds) {
   const RECT r = bounds ? *bounds : ScaledBounds();
   if (control_.Visible() && !createHidden_) style |= WS_VISIBLE;
   if (!control_.Enabled()) style |= WS_DISABLED;
-  HWND hwnd = CreateWindowExA(exStyle, cls, control_.Caption().c_str(), style | WS_CHILD, r.left, r.top,
-                              r.right - r.left, r.bottom - r.top, parent, nullptr, backend_.Instance(), this);
+  HWND hwnd = CreateWindowExW(exStyle, cls, Caption16().c_str(), style | WS_CHILD, r.left, r.top, r.right - r.left,
+                              r.bottom - r.top, parent, nullptr, backend_.Instance(), this);
   return hwnd;
 }
 
@@ -73,7 +87,7 @@ void WindowPeer::Adopt(HWND hwnd) {
   if (!hwnd_) return;
   Peers()[hwnd_] = this;
   control_.AttachPeer(this);
-  SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(backend_.Gdi().FontFor(control_.GetFont())), FALSE);
+  SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(backend_.Gdi().FontFor(control_.GetFont())), FALSE);
 }
 
 void WindowPeer::Subclass() {
@@ -82,14 +96,14 @@ void WindowPeer::Subclass() {
   // creation and again on every message.
   if (hwnd_)
     systemProc_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SystemClassProc)));
+        SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SystemClassProc)));
 }
 
 void WindowPeer::Changed(Prop what) {
   if (!hwnd_) return;
   switch (what) {
     case Prop::Caption:
-      SetWindowTextA(hwnd_, control_.Caption().c_str());
+      SetWindowTextW(hwnd_, Caption16().c_str());
       break;
     case Prop::Bounds: {
       const RECT r = ScaledBounds();
@@ -104,7 +118,7 @@ void WindowPeer::Changed(Prop what) {
       EnableWindow(hwnd_, control_.Enabled());
       break;
     case Prop::Font:
-      SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(backend_.Gdi().FontFor(control_.GetFont())), FALSE);
+      SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(backend_.Gdi().FontFor(control_.GetFont())), FALSE);
       InvalidateRect(hwnd_, nullptr, TRUE);
       break;
     case Prop::Color:
@@ -165,9 +179,10 @@ bool WindowPeer::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) 
   if (Reflect(msg, wp, lp, result)) return true;
   switch (msg) {
     case WM_SETTEXT:
-      // Our own SetWindowText passes the caption; any other text (from another program) is
-      // refused, so the window text and what the control shows never part.
-      if (textIsCaption_ && (!lp || control_.Caption() != reinterpret_cast<const char*>(lp))) {
+      // Our own SetWindowText passes the caption (as Caption16 made it just before); any other
+      // text (from another program) is refused, so the window text and what the control shows
+      // never part.
+      if (textIsCaption_ && (!lp || !SameText(caption16_, reinterpret_cast<const wchar_t*>(lp)))) {
         result = FALSE;
         return true;
       }
@@ -221,7 +236,7 @@ LRESULT WindowPeer::Dispatch(UINT msg, WPARAM wp, LPARAM lp, bool ownClass) {
     }
   } catch (...) {
     // Nothing may cross back into Windows; the message gets its default processing instead.
-    OutputDebugStringA("Orvane: a handler failed; the message was dropped\n");
+    OutputDebugStringW(L"Orvane: a handler failed; the message was dropped\n");
     handled = false;
   }
   if (msg == WM_NCDESTROY) {
@@ -229,19 +244,19 @@ LRESULT WindowPeer::Dispatch(UINT msg, WPARAM wp, LPARAM lp, bool ownClass) {
     hwnd_ = nullptr;
   }
   if (handled) return result;
-  return ownClass ? DefWindowProcA(hwnd, msg, wp, lp) : CallWindowProcA(systemProc_, hwnd, msg, wp, lp);
+  return ownClass ? DefWindowProcW(hwnd, msg, wp, lp) : CallWindowProcW(systemProc_, hwnd, msg, wp, lp);
 }
 
 LRESULT CALLBACK WindowPeer::OwnClassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   WindowPeer* peer = FromHwnd(hwnd);
   if (!peer && msg == WM_NCCREATE) {
-    peer = static_cast<WindowPeer*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams);
+    peer = static_cast<WindowPeer*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
     if (peer) {
       peer->hwnd_ = hwnd;
       Peers()[hwnd] = peer;
     }
   }
-  if (!peer) return DefWindowProcA(hwnd, msg, wp, lp);
+  if (!peer) return DefWindowProcW(hwnd, msg, wp, lp);
   return peer->Dispatch(msg, wp, lp, true);
 }
 
@@ -249,7 +264,7 @@ LRESULT CALLBACK WindowPeer::SystemClassProc(HWND hwnd, UINT msg, WPARAM wp, LPA
   WindowPeer* peer = FromHwnd(hwnd);
   if (peer && peer->systemProc_) return peer->Dispatch(msg, wp, lp, false);
   // No peer any more (it let go of a window it could not destroy): the class's own procedure.
-  return CallWindowProcA(reinterpret_cast<WNDPROC>(GetClassLongPtrA(hwnd, GCLP_WNDPROC)), hwnd, msg, wp, lp);
+  return CallWindowProcW(reinterpret_cast<WNDPROC>(GetClassLongPtrW(hwnd, GCLP_WNDPROC)), hwnd, msg, wp, lp);
 }
 
 }  // namespace widgets::win32

@@ -4,6 +4,8 @@
 // notifications that Windows sends to a parent back to the child's own peer.
 #include <windows.h>
 
+#include <string>
+
 #include "widgets/control.hpp"
 
 namespace widgets::win32 {
@@ -51,7 +53,7 @@ class WindowPeer : public Peer, public Detachable {
 
  protected:
   // Creates a window of class cls with the control's caption and scaled bounds (or these).
-  HWND CreateChild(HWND parent, const char* cls, DWORD style, DWORD exStyle, const RECT* bounds = nullptr);
+  HWND CreateChild(HWND parent, const wchar_t* cls, DWORD style, DWORD exStyle, const RECT* bounds = nullptr);
   // Subclasses a window of a system class so its messages reach Handle().
   void Subclass();
   // Registers hwnd as this peer's window (for FromHwnd) and applies the font.
@@ -65,6 +67,9 @@ class WindowPeer : public Peer, public Detachable {
   LRESULT ColorStatic(HDC dc);
 
   RECT ScaledBounds() const;
+  // The caption in UTF-16, for the system's calls: kept from call to call, so a caption no longer
+  // than the ones before costs no heap call (live pages set captions on every tick).
+  const std::wstring& Caption16();
 
   Backend& backend_;
   Control& control_;
@@ -76,6 +81,9 @@ class WindowPeer : public Peer, public Detachable {
   bool createHidden_ = false;
   // The system class's procedure of a subclassed window.
   WNDPROC systemProc_ = nullptr;
+
+ private:
+  std::wstring caption16_;  // Caption16's buffer
 
  public:
   // The window procedure of our own window classes, and the one that replaces a system class's
