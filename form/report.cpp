@@ -133,7 +133,7 @@ void AppendJsonString(std::string& out, std::string_view text) {
       }
       ++i;
     } else {
-      platform::utf_detail::AppendUtf8(out, platform::utf_detail::NextUtf8(text, i));
+      platform::utf_detail::AppendCodePoint(out, platform::utf_detail::NextUtf8(text, i));
     }
   }
   out += '"';
@@ -563,8 +563,8 @@ Report ProbeReport(const platform::FormatSettings& fs, unsigned pages) {
   Report report;
   ReportFacts& facts = report.facts;
   report.time = platform::QueryLocalTime(report.utcOffsetMinutes);
-  char computer[64] = {};
-  if (platform::QueryComputerName(computer, sizeof computer)) facts.computer = funclib::FixedText(computer);
+  std::string computer;
+  if (platform::QueryComputerName(computer, 16)) facts.computer = std::move(computer);
   if (pages & (kReportSystem | kReportFeatures)) facts.processor = ProbeProcessor();
   if (pages & kReportMemory) {
     facts.memory = platform::GetMemoryStatus();
