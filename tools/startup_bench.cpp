@@ -2,10 +2,10 @@
 // start until the program waits for input (WaitForInputIdle) with its main window visible.
 // First writes Orvane's window tree (window_tree.hpp) for startup_reference, then starts the two
 // in turn and prints each one's median. With --hold it only starts Orvane, picks the shortest
-// interval and the page of that index, prints "holding" and keeps it so for 30 s (for
-// tools/cpu_ratio.sh and tools/relay_calls.sh).
+// interval and the page of that index, minimises it or hides it in the tray if asked, prints
+// "holding" and keeps it so for 30 s (for tools/cpu_ratio.sh, cpu_states.sh and relay_calls.sh).
 //   startup_bench.exe --orvane=<exe> --reference=<exe> --tree=<file> [--runs=10]
-//   startup_bench.exe --orvane=<exe> --hold=<page>
+//   startup_bench.exe --orvane=<exe> --hold=<page> [--as=minimised|tray]
 #include <windows.h>
 #include <commctrl.h>
 
@@ -143,7 +143,10 @@ double TimeStart(const std::string& exe, const std::string& args, const std::str
   return static_cast<double>(t1.QuadPart - t0.QuadPart) * 1000.0 / static_cast<double>(f.QuadPart);
 }
 
-int Hold(const std::string& orvane, int page) {
+// Hold: the window as the user left it: shown, minimised or hidden in the tray.
+enum class Shown { Visible, Minimised, Tray };
+
+int Hold(const std::string& orvane, int page, Shown shown) {
   e2e::Program p;
   HWND main = p.Start(orvane) ? p.WaitForWindow("Kelvo Orvane v1.61 beta", "&Close", 15000) : nullptr;
   HWND interval = nullptr;
@@ -152,7 +155,11 @@ int Hold(const std::string& orvane, int page) {
   if (!interval || !e2e::ClickTab(p.Process(), e2e::FindChild(main, "", WC_TABCONTROLA), page)) return 1;
   e2e::PickComboItem(interval, 0);
   e2e::Settle(500);
-  std::printf("holding page %d at %s\n", page, e2e::WindowText(interval).c_str());
+  if (shown == Shown::Minimised) PostMessageA(main, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  if (shown == Shown::Tray) PostMessageA(e2e::FindChild(main, "&Tray", "Button"), BM_CLICK, 0, 0);
+  for (int i = 0; i < 100 && shown != Shown::Visible && IsWindowVisible(main) && !IsIconic(main); ++i) Sleep(20);
+  std::printf("holding page %d at %s%s\n", page, e2e::WindowText(interval).c_str(),
+              shown == Shown::Minimised ? ", minimised" : shown == Shown::Tray ? ", in the tray" : "");
   std::fflush(stdout);
   Sleep(30000);
   return 0;
@@ -168,6 +175,7 @@ double Median(std::vector<double> v) {
 int main(int argc, char** argv) {
   std::string orvane, reference, tree;
   int runs = 10, hold = -1;
+  Shown shown = Shown::Visible;
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
     if (a.rfind("--orvane=", 0) == 0) orvane = a.substr(9);
@@ -175,10 +183,12 @@ int main(int argc, char** argv) {
     if (a.rfind("--tree=", 0) == 0) tree = a.substr(7);
     if (a.rfind("--runs=", 0) == 0) runs = std::max(1, std::atoi(a.c_str() + 7));
     if (a.rfind("--hold=", 0) == 0) hold = std::atoi(a.c_str() + 7);
+    if (a == "--as=minimised") shown = Shown::Minimised;
+    if (a == "--as=tray") shown = Shown::Tray;
   }
-  if (!orvane.empty() && hold >= 0) return Hold(orvane, hold);
+  if (!orvane.empty() && hold >= 0) return Hold(orvane, hold, shown);
   if (orvane.empty() || reference.empty() || tree.empty()) {
-    std::fprintf(stderr, "usage: startup_bench --orvane=<exe> (--reference=<exe> --tree=<file> [--runs=10] | --hold=<page>)\n");
+    std::fprintf(stderr, "usage: startup_bench --orvane=<exe> (--reference=<exe> --tree=<file> [--runs=10] | --hold=<page> [--as=minimised|tray])\n");
     return 2;
   }
   if (TimeStart(orvane, "", tree) < 0) {
