@@ -3,13 +3,13 @@
 # over 10 s while Orvane is held on the Memory page at the 0.010 s interval: visible, minimised
 # and hidden in the tray, one after the other, median of the runs. A window nobody sees should
 # cost about what a hidden one does. Uses the build's Wine session "main"; run it while no
-# Windows tests run.
+# Windows tests run. ORVANE_EXE names another Orvane.exe to measure (an older build, say).
 #   tools/cpu_states.sh [build/win32|build/win64] [runs]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build/$(scripts/wine-arch.sh)}
 runs=${2:-3}
-orvane=$(realpath "$build/bin/Orvane.exe")
+orvane=$(realpath "${ORVANE_EXE:-$build/bin/Orvane.exe}")
 seconds=10
 state=$build/wine
 arch=win32
