@@ -14,17 +14,9 @@ build=${1:-build/$(scripts/wine-arch.sh)}
 runs=${2:-3}
 orvane=$(realpath "${ORVANE_EXE:-$build/bin/Orvane.exe}")
 seconds=20
-state=$build/wine
-arch=win32
-x86_64-w64-mingw32-objdump -f "$orvane" 2>/dev/null | grep -q 'x86-64' && arch=win64
-cmake/wine/session.sh start "$state" main 96 "$arch"
-trap 'cmake/wine/session.sh stop "$state" main' EXIT
-# shellcheck disable=SC1090
-. "$state/main.env"
-xvfb=$(cat "$state/main/xvfb.pid")
-
 # shellcheck source=tools/session_pids.sh
 . tools/session_pids.sh
+start_session
 # Orvane held on page $1 at the shortest interval by startup_bench.
 orvane_ms() {
   local out ms
@@ -46,7 +38,6 @@ reference_ms() {
   wait || true
   echo "$ms"
 }
-median() { sort -g | awk '{v[NR]=$1} END {print (NR % 2) ? v[(NR+1)/2] : (v[NR/2] + v[NR/2+1]) / 2}'; }
 
 for page in ${PAGES:-0 4}; do
   name=$([ "$page" = 0 ] && echo memory || echo other)

@@ -11,17 +11,9 @@ build=${1:-build/$(scripts/wine-arch.sh)}
 runs=${2:-3}
 orvane=$(realpath "${ORVANE_EXE:-$build/bin/Orvane.exe}")
 seconds=10
-state=$build/wine
-arch=win32
-x86_64-w64-mingw32-objdump -f "$orvane" 2>/dev/null | grep -q 'x86-64' && arch=win64
-cmake/wine/session.sh start "$state" main 96 "$arch"
-trap 'cmake/wine/session.sh stop "$state" main' EXIT
-# shellcheck disable=SC1090
-. "$state/main.env"
-xvfb=$(cat "$state/main/xvfb.pid")
 # shellcheck source=tools/session_pids.sh
 . tools/session_pids.sh
-median() { sort -g | awk '{v[NR]=$1} END {print (NR % 2) ? v[(NR+1)/2] : (v[NR/2] + v[NR/2+1]) / 2}'; }
+start_session
 
 for shown in visible minimised tray; do
   figures=()

@@ -1,5 +1,17 @@
-# Sourced by the load-measuring tools, inside a Wine session's environment (WINEPREFIX set).
-# measure() also reads $seconds (how long) and $xvfb (the X server's pid).
+# Sourced by the load-measuring tools. start_session starts the build's Wine session "main" for
+# the program $orvane (a 32- or 64-bit one) in $build, stops it when the tool ends, and takes on
+# its environment; the rest run inside it. measure() also reads $seconds (how long).
+start_session() {
+  state=$build/wine
+  local arch=win32
+  x86_64-w64-mingw32-objdump -f "$orvane" 2>/dev/null | grep -q 'x86-64' && arch=win64
+  cmake/wine/session.sh start "$state" main 96 "$arch"
+  trap 'cmake/wine/session.sh stop "$state" main' EXIT
+  # shellcheck disable=SC1090
+  . "$state/main.env"
+  xvfb=$(cat "$state/main/xvfb.pid")
+}
+
 # PIDs in this Wine session whose program (first argument) ends with $1.
 session_pids() {
   for p in /proc/[0-9]*; do
@@ -44,3 +56,6 @@ measure() {
   done
   echo "$((total / 1000000)) (${parts[*]})"
 }
+
+# The median of the numbers on standard input, one a line.
+median() { sort -g | awk '{v[NR]=$1} END {print (NR % 2) ? v[(NR+1)/2] : (v[NR/2] + v[NR/2+1]) / 2}'; }
