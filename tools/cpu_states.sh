@@ -3,7 +3,8 @@
 # over 10 s while Orvane is held on the Memory page at the 0.010 s interval: visible, minimised
 # and hidden in the tray, one after the other, median of the runs. A window nobody sees should
 # cost about what a hidden one does. Uses the build's Wine session "main"; run it while no
-# Windows tests run. ORVANE_EXE names another Orvane.exe to measure (an older build, say).
+# Windows tests run. ORVANE_EXE names another Orvane.exe to measure (an older build, say); PAGE=4
+# holds the Other page instead.
 #   tools/cpu_states.sh [build/win32|build/win64] [runs]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -21,7 +22,7 @@ for shown in visible minimised tray; do
     out=$(mktemp)
     as=()
     [ "$shown" = visible ] || as=(--as="$shown")
-    timeout 90 "$WINE" "$build/bin/startup_bench.exe" --orvane="$orvane" --hold=0 "${as[@]}" > "$out" 2>&1 &
+    timeout 90 "$WINE" "$build/bin/startup_bench.exe" --orvane="$orvane" --hold="${PAGE:-0}" "${as[@]}" > "$out" 2>&1 &
     for _ in $(seq 300); do grep -q holding "$out" && break; sleep 0.1; done
     grep -q holding "$out" || { cat "$out" >&2; exit 1; }
     sleep 3  # settled
